@@ -1,0 +1,124 @@
+// The calculator's engine: procedures on number texts, strings of decimal
+// digits with an optional leading "-" and at most one ".". Numbers are never
+// held as machine integers or floating point; every procedure reads and builds
+// texts one digit at a time, schoolbook style.
+//
+// Many procedures rewrite the caller's variables in place (they take them by
+// non-const reference); the comment above each says to what. Callers that must
+// keep a text pass a copy. No procedure returns a partial result: it returns a
+// whole one or throws one of the error types below.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+namespace engine {
+using Text = std::string;
+
+enum class Field { Text1, Text2, Text3, Text4 };
+
+// The part of the main window that the engine reaches.
+class WindowServices {
+public:
+    virtual ~WindowServices() = default;
+    virtual Text readField(Field field) = 0;
+    virtual void writeField(Field field, const Text& text) = 0; // Text4 runs the precision handler
+    virtual std::int32_t precision() const = 0;
+    virtual void setPrecision(std::int32_t digits) = 0;
+};
+
+// Failures. No procedure returns a partial result: it returns a whole one or throws.
+struct Error : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+struct NotANumber : Error {
+    using Error::Error;
+}; // a digit loop met a non-digit
+struct OutOfRange : Error {
+    using Error::Error;
+}; // a 32-bit value overflowed, or a result is too large
+struct Cancelled : Error {
+    using Error::Error;
+}; // the user stopped the computation
+
+// Optional blanks, an optional sign, decimal digits, optional blanks, with a
+// value in the 32-bit signed range; anything else gives no value.
+std::optional<std::int32_t> toInt32(const Text& text);
+
+// --- Number texts -----------------------------------------------------------
+
+// A text that opens with "." gets a "0" before it (".5" -> "0.5", "-.5" -> "-0.5").
+Text Verif(const Text& st);
+// Writes Verif of Text1 back into Text1, then the same for Text2.
+void Verifab(WindowServices& window);
+// True when the text holds a ".".
+bool DecimalYN(const Text& ent);
+// Drops one leading "0" that stands before a digit 1 to 9 ("05" -> "5").
+Text Paszerodebut(const Text& ent);
+// The normal form: leading zeros of an unsigned integer dropped, an all-zero
+// fraction dropped with its point, a text of zeros made "0". A leading "+" is
+// removed from `ent` itself; otherwise `ent` is unchanged.
+Text Zeronettoyage(Text& ent);
+// Identical texts: true; different lengths: false; otherwise true when the
+// first differing character of `ent` is the greater.
+bool Compnb(const Text& ent, const Text& ent2);
+
+// --- Decimal split ----------------------------------------------------------
+
+// The text before the first point (or the whole text); `nb` receives the number
+// of characters after the point. An all-zero fraction is removed from `ent`
+// itself together with its point, and then `nb` is 0.
+Text Entdecimal(Text& ent, std::int32_t& nb);
+// The characters after the first point; `ent` changes as in Entdecimal.
+Text Partdecimale(Text& ent);
+// The text with every point removed; `ent` changes as in Entdecimal, and loses
+// a point that ends it.
+Text SansVirgule(Text& ent);
+
+// --- Integer addition and subtraction ---------------------------------------
+
+// ent + ent2 for signed integer texts. Both arguments are left normalised and,
+// where signs called for it, without their "-" (see the .cpp).
+Text Plusplus(Text& ent, Text& ent2);
+// ent - ent2 for signed integer texts; both arguments are rewritten likewise.
+Text Moinsmoins(Text& ent, Text& ent2);
+
+// --- Multiplication ---------------------------------------------------------
+
+// The digit string `ent` times the 32-bit integer `lk`, keeping every position
+// of `ent` (leading zeros stay). `ent` comes back as it was passed.
+Text MulCalcul(Text& ent, const std::int32_t& lk);
+// The last character of `ires`; `iret` receives the characters before it.
+Text ResuPartiel(const Text& ires, Text& iret);
+// The product of two signed decimal texts. Both arguments are left normalised,
+// without "-" and, for a nonzero decimal product, without their point.
+Text Mulmul(Text& ent, Text& ent2);
+
+// --- Division ---------------------------------------------------------------
+
+// The raw quotient of two signed integer texts, truncated after the window's
+// precision (never below 50) digits, or "Division impossible".
+Text Divdiv(Text& ent, Text& ent2, WindowServices& window);
+// Quotient digit of a partial dividend as long as the divisor.
+std::int16_t Quotient1chif(const Text& ent, Text& Div, Text& reste);
+// Quotient digit of a partial dividend one digit longer than the divisor.
+std::int16_t Quotient2chif(const Text& ent, Text& Div, Text& reste);
+// The number of characters after the first point, or 0.
+std::int32_t Analysesort(const Text& sort);
+
+// --- Powers -----------------------------------------------------------------
+
+// `ent` to the power `lk` by repeated multiplication.
+Text PuisCalcul(Text& ent, const std::int32_t& lk);
+// The sum of the digits of `ent`, each raised to the power held in Text2.
+Text sommepuis(const Text& ent, WindowServices& window);
+
+// --- Ackermann function -----------------------------------------------------
+
+// A(m, n) by its recursive definition.
+Text ackerman(Text& m, Text& n);
+// A(a, b) by the closed forms for a from 0 to 4.
+Text AckerSimple(Text& a, Text& b);
+} // namespace engine
