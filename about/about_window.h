@@ -10,7 +10,8 @@
 //     box.Display(); // modal; returns once the box is closed
 //
 // Building it lays out its controls with placeholder texts; the text setters
-// replace them before the box is shown.
+// replace them, and Display() blanks any text that was not set, so the user
+// never sees a placeholder.
 #pragma once
 
 #include <QDialog>
@@ -19,8 +20,6 @@
 #include <functional>
 
 class QLabel;
-class QPushButton;
-class QFrame;
 
 class About : public QDialog {
     Q_OBJECT
