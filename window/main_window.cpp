@@ -1,0 +1,197 @@
+#include "window/main_window.h"
+
+#include "window/caption_button.h"
+#include "window/commands.h"
+#include "window/control_table.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTextOption>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr char WindowCaption[] =
+    "Calculateur pour les grands nombres  (Pelnor)  2006-2007   Version TALVERO 1.1";
+
+int pixels(int twips) {
+    return twips / window::TwipsPerPixel;
+}
+
+// The window was drawn with the bold face of "MS Sans Serif", which Linux
+// lacks: the families after it are the nearest in width that are commonly
+// installed.
+QFont captionFont(double pointSize, bool italic) {
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(pointSize);
+    font.setBold(true);
+    font.setItalic(italic);
+    return font;
+}
+
+// A field for numbers of hundreds of thousands of digits: one long paragraph
+// wrapped at any character. Shaping is switched off because it costs far more
+// than the layout itself on such a paragraph.
+QPlainTextEdit* makeNumberField(QWidget* parent, QFont font) {
+    auto* field = new QPlainTextEdit(parent);
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    field->setFont(font);
+    field->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    field->setWordWrapMode(QTextOption::WrapAnywhere);
+    field->setTabChangesFocus(true);
+    return field;
+}
+
+// A caption that does not fit on one line is wrapped at its blanks. The
+// captions that open with blanks to stand their words beside a field ("        a :")
+// are never wrapped: when they do not fit, their words keep to the right end
+// and the opening blanks are cut instead.
+QLabel* makeLabel(QWidget* parent, const QString& caption, const QFont& font, int width) {
+    auto* label = new QLabel(caption, parent);
+    const QFontMetrics metrics(font);
+    const bool padded = caption.startsWith(u' ');
+    if (padded) {
+        label->setAlignment(
+            Qt::AlignTop |
+            (metrics.horizontalAdvance(caption) > width ? Qt::AlignRight : Qt::AlignLeft));
+    } else {
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    return label;
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    setWindowTitle(QString::fromUtf8(WindowCaption));
+    buildControls();
+    buildMenu();
+    connectHandlers();
+    window::startUp(*this);
+    Text1->setFocus();
+}
+
+void MainWindow::buildControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(pixels(window::ClientWidthTwips), pixels(window::ClientHeightTwips));
+    setCentralWidget(client);
+
+    std::vector<std::pair<int, QWidget*>> focusOrder;
+    for (const window::ControlSpec& spec : window::controlTable()) {
+        const QString caption = QString::fromUtf8(spec.caption);
+        const QFont font = captionFont(spec.pointSize, spec.italic);
+        QWidget* widget = nullptr;
+        switch (spec.kind) {
+        case window::ControlKind::Label:
+            widget = makeLabel(client, caption, font, pixels(spec.width));
+            break;
+        case window::ControlKind::NumberField:
+            widget = makeNumberField(client, font);
+            break;
+        case window::ControlKind::PrecisionField:
+            widget = new QLineEdit(client);
+            break;
+        case window::ControlKind::Button: {
+            auto* button = new window::CaptionButton(caption, client);
+            if (spec.background) {
+                button->setSolidColour(QColor(*spec.background));
+            }
+            widget = button;
+            break;
+        }
+        }
+        widget->setObjectName(QString::fromUtf8(spec.name));
+        if (spec.kind != window::ControlKind::NumberField) {
+            widget->setFont(font);
+        }
+        widget->setGeometry(pixels(spec.left), pixels(spec.top), pixels(spec.width),
+                            pixels(spec.height));
+        if (spec.kind != window::ControlKind::Label) {
+            focusOrder.emplace_back(spec.tabIndex, widget);
+        }
+    }
+
+    std::ranges::sort(focusOrder, {}, &std::pair<int, QWidget*>::first);
+    for (std::size_t i = 1; i < focusOrder.size(); ++i) {
+        QWidget::setTabOrder(focusOrder[i - 1].second, focusOrder[i].second);
+    }
+
+    // Label2 is one pixel wide, a leftover that shows nothing useful.
+    client->findChild<QLabel*>(QStringLiteral("Label2"))->hide();
+
+    Text1 = client->findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+    Text2 = client->findChild<QPlainTextEdit*>(QStringLiteral("Text2"));
+    Text3 = client->findChild<QPlainTextEdit*>(QStringLiteral("Text3"));
+    Text4 = client->findChild<QLineEdit*>(QStringLiteral("Text4"));
+}
+
+void MainWindow::buildMenu() {
+    QMenu* menu = menuBar()->addMenu(QString::fromUtf8(window::HelpMenu.caption));
+    menu->setObjectName(QString::fromUtf8(window::HelpMenu.name));
+    for (const window::MenuEntrySpec& entry : window::helpMenuEntries()) {
+        QAction* action = menu->addAction(QString::fromUtf8(entry.caption));
+        action->setObjectName(QString::fromUtf8(entry.name));
+    }
+}
+
+void MainWindow::connectHandlers() {
+    const auto onClick = [this](const char* name, void (MainWindow::*handler)()) {
+        auto* button = findChild<QPushButton*>(QString::fromUtf8(name));
+        connect(button, &QPushButton::clicked, this, handler);
+    };
+    onClick("Command1", &MainWindow::Command1_Click);
+    onClick("Command2", &MainWindow::Command2_Click);
+    onClick("Command3", &MainWindow::Command3_Click);
+    onClick("Command4", &MainWindow::Command4_Click);
+    onClick("Command10", &MainWindow::Command10_Click);
+    onClick("Command12", &MainWindow::Command12_Click);
+    onClick("Command13", &MainWindow::Command13_Click);
+    onClick("Command15", &MainWindow::Command15_Click);
+    onClick("Command16", &MainWindow::Command16_Click);
+    onClick("Quitter", &MainWindow::Quitter_Click);
+    // Only the user's edits: a write by the program runs the handler itself.
+    connect(Text4, &QLineEdit::textEdited, this, &MainWindow::Text4_Change);
+}
+
+void MainWindow::Command1_Click() {
+    window::addCommand(*this);
+}
+void MainWindow::Command2_Click() {
+    window::subtractCommand(*this);
+}
+void MainWindow::Command3_Click() {
+    window::multiplyCommand(*this);
+}
+void MainWindow::Command4_Click() {
+    window::divideCommand(*this);
+}
+void MainWindow::Command10_Click() {
+    window::countResultCharacters(*this);
+}
+void MainWindow::Command12_Click() {
+    window::copyResultIntoA(*this);
+}
+void MainWindow::Command13_Click() {
+    window::resetField(*this, engine::Field::Text1);
+}
+void MainWindow::Command15_Click() {
+    window::resetField(*this, engine::Field::Text2);
+}
+void MainWindow::Command16_Click() {
+    window::resetField(*this, engine::Field::Text3);
+}
+void MainWindow::Quitter_Click() {
+    window::quit(*this);
+}
+void MainWindow::Text4_Change() {
+    window::precisionChanged(*this);
+}

@@ -1,0 +1,73 @@
+// The calculator's window: three number fields (operand a, operand b, the
+// result), the precision field of division, the operation buttons, the tools
+// on the result, the link buttons and the help menu.
+//
+// Every control and menu entry carries its name as its objectName ("Text1",
+// "Command13", "mnuInfo", ...). The window also provides the window services
+// through which every handler reaches the fields and the system.
+#pragma once
+
+#include "window/services.h"
+
+#include <QMainWindow>
+
+#include <cstdint>
+
+class QLineEdit;
+class QPlainTextEdit;
+
+class MainWindow : public QMainWindow, public window::Services {
+    Q_OBJECT
+
+public:
+    // Builds the controls and runs the start-up handler: a = "3", b = "212",
+    // result "0", precision 50.
+    explicit MainWindow(QWidget* parent = nullptr);
+
+    // Where resultat.txt is written; the program's own folder unless set.
+    void setProgramFolder(const QString& folder);
+
+    // engine::WindowServices
+    engine::Text readField(engine::Field field) override;
+    void writeField(engine::Field field, const engine::Text& text) override;
+    std::int32_t precision() const override { return Precision; }
+    void setPrecision(std::int32_t digits) override { Precision = digits; }
+
+    // window::Services
+    QString caption() const override;
+    window::Answer showMessage(const QString& text, window::Buttons buttons,
+                               const QString& title) override;
+    void openWebPage(const QString& url) override;
+    QDateTime now() const override;
+    QString programFolder() const override;
+    bool writeTextLine(const QString& path, const QString& text) override;
+    void closeWindow() override;
+
+public slots:
+    void Command1_Click();  // a + b
+    void Command2_Click();  // a - b
+    void Command3_Click();  // a * b
+    void Command4_Click();  // a / b
+    void Command10_Click(); // digit count of the result
+    void Command12_Click(); // result into a
+    void Command13_Click(); // a = 0
+    void Command15_Click(); // b = 0
+    void Command16_Click(); // result = 0
+    void Quitter_Click();
+    void Text4_Change(); // precision field edited
+
+private:
+    void buildControls();
+    void buildMenu();
+    void connectHandlers();
+    QPlainTextEdit* numberField(engine::Field field) const;
+
+    // Digits after the point in division.
+    std::int32_t Precision = 50;
+    QString programFolder_;
+
+    QPlainTextEdit* Text1 = nullptr;
+    QPlainTextEdit* Text2 = nullptr;
+    QPlainTextEdit* Text3 = nullptr;
+    QLineEdit* Text4 = nullptr;
+};

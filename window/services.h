@@ -1,0 +1,61 @@
+// The window services: everything a handler may ask of the window and of the
+// system. Handlers reach fields, message boxes, the browser, the clock and the
+// file system only through this interface, so that tests can watch every one
+// of those effects.
+#pragma once
+
+#include "engine/engine.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <cstdint>
+
+namespace window {
+
+// The buttons of a message box.
+enum class Buttons {
+    Ok,    // a single OK button
+    YesNo, // Yes (the default) and No
+};
+
+// The button that closed a message box. A Yes/No box closed by Escape or by
+// its frame answers No.
+enum class Answer { Ok, Yes, No };
+
+class Services : public engine::WindowServices {
+public:
+    // Read field and Write field come from engine::WindowServices: the whole
+    // text of Text1 to Text4, any length. Writing Text4 runs the precision
+    // handler, as typing into it does.
+
+    // The window's current caption, the usual title of a message box.
+    virtual QString caption() const = 0;
+
+    // Show message: a modal box without icon; returns once the user closed it.
+    virtual Answer showMessage(const QString& text, Buttons buttons, const QString& title) = 0;
+
+    // Open web page: hands the address to the system's browser and returns at
+    // once, without waiting for the browser.
+    virtual void openWebPage(const QString& url) = 0;
+
+    // Clock: the current date and time of day.
+    virtual QDateTime now() const = 0;
+    // Whole seconds from one moment to a later one (negative when `to` is earlier).
+    static std::int64_t secondsBetween(const QDateTime& from, const QDateTime& to) {
+        return from.secsTo(to);
+    }
+
+    // Program folder: the folder that holds the program file.
+    virtual QString programFolder() const = 0;
+
+    // Write text line: appends `text` and CR LF to the file at `path`, creating
+    // the file when it does not exist; what it held stays. Returns false when
+    // the line could not be written whole.
+    virtual bool writeTextLine(const QString& path, const QString& text) = 0;
+
+    // Close window: closes the main window, which ends the program.
+    virtual void closeWindow() = 0;
+};
+
+} // namespace window
