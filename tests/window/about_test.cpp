@@ -174,10 +174,6 @@ void AboutTest::closes_data() {
             QTest::mouseClick(fermer, Qt::LeftButton);
         }
     });
-    QTest::newRow("Enter") << std::function<void(About&)>(
-        [](About& open) { QTest::keyClick(&open, Qt::Key_Return); });
-    QTest::newRow("Escape") << std::function<void(About&)>(
-        [](About& open) { QTest::keyClick(&open, Qt::Key_Escape); });
     QTest::newRow("close box") << std::function<void(About&)>([](About& open) { open.close(); });
 }
 

@@ -118,7 +118,6 @@ void HelpTextsTest::convertirSecondes_data() {
     constexpr auto most = std::numeric_limits<std::int32_t>::max();
     constexpr auto least = std::numeric_limits<std::int32_t>::min();
     QTest::newRow("zero") << 0 << "   0 Seconde(s)" << 0;
-    QTest::newRow("59") << 59 << "   59 Seconde(s)" << 59;
     QTest::newRow("75") << 75 << "  1 Minute(s) 15 Seconde(s)" << 15;
     QTest::newRow("3600") << 3600 << " 1 Heure(s)  0 Seconde(s)" << 0;
     QTest::newRow("86400") << 86400 << "1 Jour(s)   0 Seconde(s)" << 0;
@@ -168,9 +167,6 @@ void HelpTextsTest::elapsedSeconds_data() {
     QTest::newRow("within one second") << at(9, 0, 0, 100) << at(9, 0, 0, 900) << 0;
     // The texts read 09:00:00 and 09:00:01: one second, as shown to the user.
     QTest::newRow("across a second") << at(9, 0, 0, 900) << at(9, 0, 1, 100) << 1;
-    QTest::newRow("75 s") << at(9, 0, 0) << at(9, 1, 15) << 75;
-    QTest::newRow("across midnight")
-        << at(23, 59, 59) << QDateTime(day.addDays(1), QTime(0, 0, 1), paris) << 2;
     QTest::newRow("summer time starts")
         << QDateTime(QDate(2024, 3, 31), QTime(1, 59, 59), paris)
         << QDateTime(QDate(2024, 3, 31), QTime(3, 0, 0), paris) << 1;
