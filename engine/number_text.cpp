@@ -1,0 +1,113 @@
+// Repair, normal form, inspection and comparison of number texts. None of these
+// procedures refuses a text, whatever its characters.
+#include "engine/digits.h"
+#include "engine/engine.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace engine {
+
+std::optional<std::int32_t> toInt32(const Text& text) {
+    std::size_t i = 0;
+    const auto skipBlanks = [&] {
+        while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
+            ++i;
+        }
+    };
+    skipBlanks();
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    const std::size_t firstDigit = i;
+    // Accumulated as a negative number, which also reaches -2147483648.
+    std::int64_t value = 0;
+    for (; i < text.size() && detail::isDigit(text[i]); ++i) {
+        value = value * 10 - (text[i] - '0');
+        if (value < std::numeric_limits<std::int32_t>::min()) {
+            return std::nullopt;
+        }
+    }
+    if (i == firstDigit) {
+        return std::nullopt;
+    }
+    skipBlanks();
+    if (i != text.size()) {
+        return std::nullopt;
+    }
+    if (!negative) {
+        value = -value;
+        if (value > std::numeric_limits<std::int32_t>::max()) {
+            return std::nullopt;
+        }
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+Text Verif(const Text& st) {
+    if (st.starts_with('.')) {
+        return "0" + st;
+    }
+    if (st.starts_with("-.")) {
+        return "-0." + st.substr(2);
+    }
+    return st;
+}
+
+void Verifab(WindowServices& window) {
+    window.writeField(Field::Text1, Verif(window.readField(Field::Text1)));
+    window.writeField(Field::Text2, Verif(window.readField(Field::Text2)));
+}
+
+bool DecimalYN(const Text& ent) {
+    return ent.find('.') != Text::npos;
+}
+
+Text Paszerodebut(const Text& ent) {
+    if (ent.size() >= 2 && ent[0] == '0' && ent[1] >= '1' && ent[1] <= '9') {
+        return ent.substr(1);
+    }
+    return ent;
+}
+
+// The normal form. A text without a point loses its leading zeros unless it
+// starts with "-"; a text with a point keeps its form unless nothing but zeros
+// follows the point, and then what stood before the point is returned as it
+// stood. A text of zeros and points alone is "0" (or what precedes its point).
+Text Zeronettoyage(Text& ent) {
+    if (ent.starts_with('+')) {
+        ent.erase(0, 1);
+    }
+    std::size_t leadingZeros = 0;
+    while (leadingZeros + 1 < ent.size() && ent[leadingZeros] == '0') {
+        ++leadingZeros;
+    }
+    Text result = ent.substr(leadingZeros);
+    if (ent.find_first_not_of("0.") == Text::npos) {
+        result = "0";
+    }
+    const auto point = ent.find('.');
+    if (point != Text::npos) {
+        if (ent.find_first_not_of('0', point + 1) == Text::npos) {
+            result = ent.substr(0, point);
+        } else {
+            result = ent;
+        }
+    }
+    return result;
+}
+
+bool Compnb(const Text& ent, const Text& ent2) {
+    if (ent == ent2) {
+        return true;
+    }
+    if (ent.size() != ent2.size()) {
+        return false;
+    }
+    const auto differ = std::mismatch(ent.begin(), ent.end(), ent2.begin());
+    return static_cast<unsigned char>(*differ.first) > static_cast<unsigned char>(*differ.second);
+}
+
+} // namespace engine
