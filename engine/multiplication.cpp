@@ -1,0 +1,130 @@
+// Multiplication of number texts: MulCalcul multiplies a digit string by a
+// machine integer in one pass from the units; Mulmul multiplies two signed
+// decimal texts by schoolbook long multiplication and places sign and point.
+#include "engine/digits.h"
+#include "engine/engine.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+namespace engine {
+
+namespace {
+
+// The product's point: `total` digits from the right, with "0." and zeros in
+// front when the product has no more digits than that.
+Text placePoint(const Text& digits, std::int32_t total) {
+    const auto fraction = static_cast<std::size_t>(total);
+    if (digits.size() > fraction) {
+        const std::size_t integerLength = digits.size() - fraction;
+        return digits.substr(0, integerLength) + "." + digits.substr(integerLength);
+    }
+    return "0." + Text(fraction - digits.size(), '0') + digits;
+}
+
+// The steps of Mulmul on its own two variables (see Mulmul).
+Text mulmulSteps(Text& ent, Text& ent2) {
+    ent = Zeronettoyage(ent);
+    ent2 = Zeronettoyage(ent2);
+    const bool firstNegative = detail::startsWithMinus(ent);
+    const bool secondNegative = detail::startsWithMinus(ent2);
+    const bool negative = firstNegative != secondNegative;
+    if (firstNegative) {
+        ent.erase(0, 1);
+    }
+    if (secondNegative) {
+        ent2.erase(0, 1);
+    }
+    detail::requireDecimalDigits(ent);
+    detail::requireDecimalDigits(ent2);
+
+    Text product = "0";
+    if (!detail::isZeroForm(ent) && !detail::isZeroForm(ent2)) {
+        std::int32_t firstDecimals = 0;
+        std::int32_t secondDecimals = 0;
+        Entdecimal(ent, firstDecimals);
+        Entdecimal(ent2, secondDecimals);
+        const std::int32_t total = detail::checkedAdd(firstDecimals, secondDecimals);
+        if (total > 0) {
+            ent = SansVirgule(ent);
+            ent2 = SansVirgule(ent2);
+        }
+        product = detail::multiplyMagnitudes(ent, ent2);
+        if (total > 0) {
+            product = placePoint(product, total);
+        }
+    }
+    if (negative) {
+        product = "-" + product;
+    }
+    std::int32_t fraction = 0;
+    Text integerPart = Entdecimal(product, fraction);
+    if (fraction == 0) {
+        product = std::move(integerPart);
+    }
+    return product;
+}
+
+} // namespace
+
+Text ResuPartiel(const Text& ires, Text& iret) {
+    iret = ires.size() >= 2 ? ires.substr(0, ires.size() - 1) : Text();
+    return ires.empty() ? Text() : ires.substr(ires.size() - 1);
+}
+
+// One pass from the units: each digit times the multiplier's magnitude plus
+// the carry gives a digit and the next carry. Every position of `ent` is kept
+// (leading zeros stay; a zero multiplier gives as many "0" as there are
+// digits). The sign is "-" when exactly one of ent and lk is negative and the
+// result is not "0". A "-" before a zero multiplier is dropped too.
+Text MulCalcul(Text& ent, const std::int32_t& lk) {
+    std::string_view digits = ent;
+    const bool entNegative = digits.starts_with('-');
+    if (entNegative) {
+        digits.remove_prefix(1);
+    }
+    if (lk == std::numeric_limits<std::int32_t>::min()) {
+        throw OutOfRange("multiplier beyond the 32-bit range once made positive");
+    }
+    const std::int64_t k = lk < 0 ? -std::int64_t{lk} : lk;
+    const bool negative = (entNegative && lk > 0) || (!entNegative && lk < 0);
+
+    // The carry always stays below k, so a step reaches at most 10k - 1.
+    constexpr std::int64_t kStepLimit = std::numeric_limits<std::int32_t>::max();
+    Text result(digits.size(), '0');
+    std::int64_t carry = 0;
+    for (std::size_t i = digits.size(); i-- > 0;) {
+        const std::int64_t step = detail::digitValue(digits[i]) * k + carry;
+        if (step > kStepLimit) {
+            throw OutOfRange("a digit step leaves the 32-bit range");
+        }
+        result[i] = static_cast<char>('0' + step % 10);
+        carry = step / 10;
+    }
+    if (carry > 0) {
+        result.insert(0, std::to_string(carry));
+    }
+    if (negative && !result.empty() && result != "0") {
+        result.insert(0, 1, '-');
+    }
+    return result;
+}
+
+// The product of two signed decimal texts. The integer part has no leading
+// zeros; a value below 1 starts with "0."; the fraction keeps its trailing
+// zeros unless all of its digits are zeros, and then it goes with the point.
+// A zero product is "0", or "-0" when exactly one operand was negative.
+// Both arguments are left in their normal form without "-" and, when the
+// product was not zero and had decimals, without their point.
+Text Mulmul(Text& ent, Text& ent2) {
+    // Copies, so that a variable passed as both operands is read correctly.
+    Text first = ent;
+    Text second = ent2;
+    Text product = mulmulSteps(first, second);
+    ent = std::move(first);
+    ent2 = std::move(second);
+    return product;
+}
+
+} // namespace engine
