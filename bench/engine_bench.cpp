@@ -1,0 +1,144 @@
+// Timings of the engine's procedures on large operands.
+#include "engine/engine.h"
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <random>
+
+namespace {
+
+using engine::Text;
+
+Text randomDigits(std::size_t length, unsigned seed) {
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> digit(0, 9);
+    Text text(length, '0');
+    for (auto& c : text) {
+        c = static_cast<char>('0' + digit(random));
+    }
+    text[0] = '7';
+    return text;
+}
+
+class BenchWindow : public engine::WindowServices {
+public:
+    explicit BenchWindow(std::int32_t digits) : precision_(digits) {}
+    Text readField(engine::Field field) override { return fields_[field]; }
+    void writeField(engine::Field field, const Text& text) override { fields_[field] = text; }
+    std::int32_t precision() const override { return precision_; }
+    void setPrecision(std::int32_t digits) override { precision_ = digits; }
+
+private:
+    std::map<engine::Field, Text> fields_;
+    std::int32_t precision_;
+};
+
+void BM_Plusplus(benchmark::State& state) {
+    const auto length = static_cast<std::size_t>(state.range(0));
+    const Text a = randomDigits(length, 1);
+    const Text b = randomDigits(length, 2);
+    for (auto _ : state) {
+        Text x = a;
+        Text y = b;
+        benchmark::DoNotOptimize(engine::Plusplus(x, y));
+    }
+}
+BENCHMARK(BM_Plusplus)->Arg(1'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+
+void BM_Moinsmoins(benchmark::State& state) {
+    const auto length = static_cast<std::size_t>(state.range(0));
+    const Text a = randomDigits(length, 3);
+    const Text b = "-" + randomDigits(length, 4);
+    for (auto _ : state) {
+        Text x = b;
+        Text y = a;
+        benchmark::DoNotOptimize(engine::Moinsmoins(y, x));
+        x = a;
+        y = randomDigits(1, 5);
+        benchmark::DoNotOptimize(engine::Moinsmoins(x, y));
+    }
+}
+BENCHMARK(BM_Moinsmoins)->Arg(1'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+
+void BM_Mulmul(benchmark::State& state) {
+    const auto length = static_cast<std::size_t>(state.range(0));
+    const Text a = randomDigits(length, 6);
+    const Text b = randomDigits(length, 7);
+    for (auto _ : state) {
+        Text x = a;
+        Text y = b;
+        benchmark::DoNotOptimize(engine::Mulmul(x, y));
+    }
+}
+BENCHMARK(BM_Mulmul)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+void BM_DivdivAtPrecision(benchmark::State& state, const char* dividend, const char* divisor) {
+    for (auto _ : state) {
+        BenchWindow window(static_cast<std::int32_t>(state.range(0)));
+        Text a = dividend;
+        Text b = divisor;
+        benchmark::DoNotOptimize(engine::Divdiv(a, b, window));
+    }
+}
+BENCHMARK_CAPTURE(BM_DivdivAtPrecision, one_seventh, "1", "7")
+    ->Arg(10'000)
+    ->Arg(100'000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DivdivAtPrecision, twenty_two_sevenths, "22", "7")
+    ->Arg(10'000)
+    ->Arg(100'000)
+    ->Unit(benchmark::kMillisecond);
+
+void BM_DivdivLongOperands(benchmark::State& state) {
+    const Text dividend = randomDigits(20'000, 8);
+    const Text divisor = randomDigits(10'000, 9);
+    for (auto _ : state) {
+        BenchWindow window(50);
+        Text a = dividend;
+        Text b = divisor;
+        benchmark::DoNotOptimize(engine::Divdiv(a, b, window));
+    }
+}
+BENCHMARK(BM_DivdivLongOperands)->Unit(benchmark::kMillisecond);
+
+void BM_AckerSimpleFourTwo(benchmark::State& state) {
+    for (auto _ : state) {
+        Text a = "4";
+        Text b = "2";
+        benchmark::DoNotOptimize(engine::AckerSimple(a, b));
+    }
+}
+BENCHMARK(BM_AckerSimpleFourTwo)->Unit(benchmark::kMillisecond);
+
+void BM_PuisCalculThreeToTenThousand(benchmark::State& state) {
+    for (auto _ : state) {
+        Text base = "3";
+        benchmark::DoNotOptimize(engine::PuisCalcul(base, 10'000));
+    }
+}
+BENCHMARK(BM_PuisCalculThreeToTenThousand)->Unit(benchmark::kMillisecond);
+
+// The factorial's loop: 9999! by successive MulCalcul steps.
+void BM_FactorialSteps(benchmark::State& state) {
+    for (auto _ : state) {
+        Text product = "1";
+        for (std::int32_t i = 2; i <= 9999; ++i) {
+            product = engine::MulCalcul(product, i);
+        }
+        benchmark::DoNotOptimize(product);
+    }
+}
+BENCHMARK(BM_FactorialSteps)->Unit(benchmark::kMillisecond);
+
+void BM_Sommepuis(benchmark::State& state) {
+    const Text digits = randomDigits(30'000, 10);
+    BenchWindow window(50);
+    window.writeField(engine::Field::Text2, std::to_string(state.range(0)));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(engine::sommepuis(digits, window));
+    }
+}
+BENCHMARK(BM_Sommepuis)->Arg(5)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,99 @@
+// Whole powers of number texts by repeated multiplication, and the sum of the
+// digits of a text each raised to a power.
+#include "engine/digits.h"
+#include "engine/engine.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <optional>
+
+namespace engine {
+
+namespace {
+
+// About how many digits base^exponent has, from the base's length and its
+// leading digits; nullopt when the base is not a plain digit text.
+std::optional<double> estimatedPowerDigits(const Text& base, std::int32_t exponent) {
+    const auto firstNonZero = base.find_first_not_of('0');
+    if (firstNonZero == Text::npos) {
+        return 0.0;
+    }
+    const std::string_view digits(base.data() + firstNonZero, base.size() - firstNonZero);
+    double leading = 0.0;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (!detail::isDigit(digits[i])) {
+            return std::nullopt;
+        }
+        if (i < 15) {
+            leading = leading * 10 + (digits[i] - '0');
+        }
+    }
+    const double log10Base =
+        std::log10(leading) +
+        static_cast<double>(digits.size() - std::min<std::size_t>(digits.size(), 15));
+    return log10Base * exponent + 1;
+}
+
+} // namespace
+
+// The base is a natural number text (an optional "+", digits; NotANumber
+// otherwise). Exponent 1 gives `ent` exactly as passed, 0 gives "1", a negative exponent
+// the empty text. From 2 on, lk - 1 multiplications by the base, whose
+// variable Mulmul leaves in its normal form. Powers that would pass the
+// engine's largest result are refused before any work.
+Text PuisCalcul(Text& ent, const std::int32_t& lk) {
+    Text unsignedBase = ent;
+    detail::requireDigits(Zeronettoyage(unsignedBase));
+    if (lk == 1) {
+        return ent;
+    }
+    if (lk == 0) {
+        return "1";
+    }
+    if (lk < 0) {
+        return {};
+    }
+    if (const auto digits = estimatedPowerDigits(ent, lk);
+        digits && *digits > static_cast<double>(detail::kMaxResultDigits)) {
+        throw OutOfRange("power too large");
+    }
+    Text power = ent;
+    for (std::int32_t i = 1; i <= lk - 1; ++i) {
+        power = Mulmul(power, ent);
+    }
+    return power;
+}
+
+// d1^e + d2^e + ... for the digits of `ent`, with e read from the b field for
+// every digit. "0", "", "-" and "-0" give "0" without reading it. The powers of
+// the ten digits are worked out once per exponent.
+Text sommepuis(const Text& ent, WindowServices& window) {
+    if (ent.empty() || ent == "0" || ent == "-" || ent == "-0") {
+        return "0";
+    }
+    std::array<std::optional<Text>, 10> powers;
+    std::optional<std::int32_t> powersExponent;
+    Text sum = "0";
+    for (const char c : ent) {
+        const int digit = detail::digitValue(c);
+        const auto exponent = toInt32(window.readField(Field::Text2));
+        if (!exponent) {
+            throw OutOfRange("the exponent in the b field is not a 32-bit integer");
+        }
+        if (powersExponent != exponent) {
+            powers.fill(std::nullopt);
+            powersExponent = exponent;
+        }
+        auto& power = powers[static_cast<std::size_t>(digit)];
+        if (!power) {
+            Text base(1, c);
+            power = PuisCalcul(base, *exponent);
+        }
+        Text term = *power;
+        sum = Plusplus(sum, term);
+    }
+    return sum;
+}
+
+} // namespace engine
