@@ -127,11 +127,30 @@ void propagateCarries(std::vector<std::uint16_t>& columns) {
     }
 }
 
+// A single row: one pass from the units with the carry, as powers of small
+// bases do many times.
+Text multiplyByDigit(std::string_view a, int digit) {
+    Text product(a.size() + 1, '0');
+    int carry = 0;
+    for (std::size_t i = a.size(); i-- > 0;) {
+        const int step = digitValue(a[i]) * digit + carry;
+        product[i + 1] = static_cast<char>('0' + step % 10);
+        carry = step / 10;
+    }
+    product[0] = static_cast<char>('0' + carry);
+    const auto firstNonZero = product.find_first_not_of('0');
+    product.erase(0, std::min(firstNonZero, product.size() - 1));
+    return product;
+}
+
 } // namespace
 
 Text multiplyMagnitudes(std::string_view a, std::string_view b) {
     if (a.size() < b.size()) {
         std::swap(a, b);
+    }
+    if (b.size() == 1) {
+        return multiplyByDigit(a, digitValue(b.front()));
     }
     const std::vector<std::uint16_t> multiplicand = digitsUnitsFirst(a);
     const std::vector<std::uint16_t> multiplier = digitsUnitsFirst(b);
