@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -23,7 +22,6 @@ private slots:
     void startsWithItsDefaultValues();
     void controlsAreDrawnAsDesigned_data();
     void controlsAreDrawnAsDesigned();
-    void helpMenuListsItsEntries();
     void tabKeyFollowsTheDesignedOrder();
     void resetButtonClearsOnlyItsField_data();
     void resetButtonClearsOnlyItsField();
@@ -68,9 +66,6 @@ void MainWindowTest::controlsAreDrawnAsDesigned_data() {
                               << 8.25 << false << QColor(192, 0, 0);
     QTest::newRow("italic") << "Quitter"
                             << "&Quitter" << QRect(480, 232, 73, 33) << 9.75 << true << QColor();
-    QTest::newRow("accent") << "Command10"
-                            << "Nombre de chiffres du résultat" << QRect(296, 144, 137, 33) << 9.75
-                            << false << QColor();
     QTest::newRow("long label")
         << "Label5"
         << "Précision pour la division  (50 chiffres par défaut; augmenter si l'on veut)"
@@ -101,22 +96,6 @@ void MainWindowTest::controlsAreDrawnAsDesigned() {
         QCOMPARE(image.pixelColor(4, 4), colour);
         QCOMPARE(image.pixelColor(image.width() - 5, image.height() - 5), colour);
     }
-}
-
-void MainWindowTest::helpMenuListsItsEntries() {
-    auto* menu = window().findChild<QMenu*>("mnuAide");
-    QVERIFY(menu != nullptr);
-    QCOMPARE(menu->title(), QStringLiteral("&?"));
-    QStringList names;
-    QStringList captions;
-    for (const QAction* action : menu->actions()) {
-        names << action->objectName();
-        captions << action->text();
-    }
-    QCOMPARE(names, QStringList({"mnuApropos", "mnuInfo", "mnuAker", "mnuHtml", "mnuVer"}));
-    QCOMPARE(captions,
-             QStringList({"&A propos", "&Information", "&Fonction d' Akerman (définition)",
-                          "Fichier &web mode d'emploi", "&Version 1.1"}));
 }
 
 void MainWindowTest::tabKeyFollowsTheDesignedOrder() {
