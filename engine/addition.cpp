@@ -41,13 +41,7 @@ Text plusplusSteps(Text& ent, Text& ent2) {
 } // namespace detail
 
 Text Plusplus(Text& ent, Text& ent2) {
-    // Copies, so that a variable passed as both operands is read correctly;
-    // when it is, it ends up holding what the second operand became.
-    Text first = ent;
-    Text second = ent2;
-    Text sum = detail::plusplusSteps(first, second);
-    ent = std::move(first);
-    ent2 = std::move(second);
+    Text sum = detail::onCopies(ent, ent2, detail::plusplusSteps);
     detail::makeZeroIfBare(sum);
     return sum;
 }

@@ -30,6 +30,20 @@ void requireDecimalDigits(std::string_view text) {
     requireDigits(text.substr(point + 1));
 }
 
+bool normaliseAndTakeSigns(Text& ent, Text& ent2) {
+    ent = Zeronettoyage(ent);
+    ent2 = Zeronettoyage(ent2);
+    const bool firstNegative = startsWithMinus(ent);
+    const bool secondNegative = startsWithMinus(ent2);
+    if (firstNegative) {
+        ent.erase(0, 1);
+    }
+    if (secondNegative) {
+        ent2.erase(0, 1);
+    }
+    return firstNegative != secondNegative;
+}
+
 std::int32_t length32(std::size_t length) {
     if (length > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
         throw OutOfRange("text longer than a 32-bit length");

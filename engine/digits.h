@@ -78,6 +78,22 @@ inline void makeZeroIfBare(Text& text) {
     }
 }
 
+// Runs `steps` on copies of the two operands and then stores the copies back,
+// so that a variable passed as both operands is read correctly (it ends up
+// holding what the second operand became).
+template <class Steps> Text onCopies(Text& ent, Text& ent2, Steps&& steps) {
+    Text first = ent;
+    Text second = ent2;
+    Text result = steps(first, second);
+    ent = std::move(first);
+    ent2 = std::move(second);
+    return result;
+}
+
+// Normalises both operands in place and removes the "-" of each; true when
+// exactly one of them was negative.
+bool normaliseAndTakeSigns(Text& ent, Text& ent2);
+
 // The signed procedures' steps on their own variables; the public procedures
 // run them on copies so that the same variable may be passed twice.
 Text plusplusSteps(Text& ent, Text& ent2);

@@ -168,17 +168,7 @@ Text longDivision(const Text& dividend, const Text& divisor, WindowServices& win
 
 // The steps of Divdiv on its own two variables (see Divdiv).
 Text divdivSteps(Text& ent, Text& ent2, WindowServices& window) {
-    ent = Zeronettoyage(ent);
-    ent2 = Zeronettoyage(ent2);
-    const bool firstNegative = detail::startsWithMinus(ent);
-    const bool secondNegative = detail::startsWithMinus(ent2);
-    const bool negative = firstNegative != secondNegative;
-    if (firstNegative) {
-        ent.erase(0, 1);
-    }
-    if (secondNegative) {
-        ent2.erase(0, 1);
-    }
+    const bool negative = detail::normaliseAndTakeSigns(ent, ent2);
     detail::requireDigits(ent);
     detail::requireDigits(ent2);
 
@@ -208,13 +198,9 @@ Text divdivSteps(Text& ent, Text& ent2, WindowServices& window) {
 // impossible" for a zero divisor. Both arguments are left normalised and
 // without "-". A precision below 50 is raised to 50, and the field shows it.
 Text Divdiv(Text& ent, Text& ent2, WindowServices& window) {
-    // Copies, so that a variable passed as both operands is read correctly.
-    Text dividend = ent;
-    Text divisor = ent2;
-    Text quotient = divdivSteps(dividend, divisor, window);
-    ent = std::move(dividend);
-    ent2 = std::move(divisor);
-    return quotient;
+    return detail::onCopies(ent, ent2, [&](Text& dividend, Text& divisor) {
+        return divdivSteps(dividend, divisor, window);
+    });
 }
 
 std::int16_t Quotient1chif(const Text& ent, Text& Div, Text& reste) {

@@ -25,17 +25,7 @@ Text placePoint(const Text& digits, std::int32_t total) {
 
 // The steps of Mulmul on its own two variables (see Mulmul).
 Text mulmulSteps(Text& ent, Text& ent2) {
-    ent = Zeronettoyage(ent);
-    ent2 = Zeronettoyage(ent2);
-    const bool firstNegative = detail::startsWithMinus(ent);
-    const bool secondNegative = detail::startsWithMinus(ent2);
-    const bool negative = firstNegative != secondNegative;
-    if (firstNegative) {
-        ent.erase(0, 1);
-    }
-    if (secondNegative) {
-        ent2.erase(0, 1);
-    }
+    const bool negative = detail::normaliseAndTakeSigns(ent, ent2);
     detail::requireDecimalDigits(ent);
     detail::requireDecimalDigits(ent2);
 
@@ -118,13 +108,7 @@ Text MulCalcul(Text& ent, const std::int32_t& lk) {
 // Both arguments are left in their normal form without "-" and, when the
 // product was not zero and had decimals, without their point.
 Text Mulmul(Text& ent, Text& ent2) {
-    // Copies, so that a variable passed as both operands is read correctly.
-    Text first = ent;
-    Text second = ent2;
-    Text product = mulmulSteps(first, second);
-    ent = std::move(first);
-    ent2 = std::move(second);
-    return product;
+    return detail::onCopies(ent, ent2, mulmulSteps);
 }
 
 } // namespace engine

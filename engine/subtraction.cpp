@@ -52,12 +52,7 @@ Text moinsmoinsSteps(Text& ent, Text& ent2) {
 } // namespace detail
 
 Text Moinsmoins(Text& ent, Text& ent2) {
-    // Copies, so that a variable passed as both operands is read correctly.
-    Text first = ent;
-    Text second = ent2;
-    Text difference = detail::moinsmoinsSteps(first, second);
-    ent = std::move(first);
-    ent2 = std::move(second);
+    Text difference = detail::onCopies(ent, ent2, detail::moinsmoinsSteps);
     detail::makeZeroIfBare(difference);
     return difference;
 }
