@@ -68,7 +68,7 @@ window::Answer MainWindow::showMessage(const QString& text, window::Buttons butt
 }
 
 void MainWindow::openWebPage(const QString& url) {
-    QDesktopServices::openUrl(QUrl(url, QUrl::StrictMode));
+    QDesktopServices::openUrl(QUrl(url));
 }
 
 QDateTime MainWindow::now() const {

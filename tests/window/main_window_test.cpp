@@ -3,6 +3,7 @@
 #include "window_fixture.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -18,6 +19,13 @@ const QString Caption = QStringLiteral(
 class MainWindowTest : public WindowFixture {
     Q_OBJECT
 
+public slots:
+    // Stands in for the system's browser.
+    void openInBrowser(const QUrl& url) { opened_ << url.toString(QUrl::FullyEncoded); }
+
+private:
+    QStringList opened_;
+
 private slots:
     void startsWithItsDefaultValues();
     void controlsAreDrawnAsDesigned_data();
@@ -32,6 +40,7 @@ private slots:
     void precisionFollowsTheTypedText();
     void yesNoBoxIsFrenchWithYesFirst();
     void textLinesAreAppendedNeverTruncated();
+    void webPagesGoToTheBrowserUnchanged();
     void quitCloses();
 };
 
@@ -220,6 +229,19 @@ void MainWindowTest::textLinesAreAppendedNeverTruncated() {
     QCOMPARE(file.readAll(), QByteArray("123\r\n-4.5\r\n"));
     // A folder cannot be written as a file: the failure is reported.
     QVERIFY(!window().writeTextLine(folder.path(), "1"));
+}
+
+void MainWindowTest::webPagesGoToTheBrowserUnchanged() {
+    QDesktopServices::setUrlHandler("http", this, "openInBrowser");
+    QDesktopServices::setUrlHandler("https", this, "openInBrowser");
+    const QStringList pages{"https://fr.wikipedia.org/wiki/Fonction_d%27Ackermann",
+                            "http://example.org/calcul/index.php?a=1&b=2"};
+    for (const QString& page : pages) {
+        window().openWebPage(page);
+    }
+    QDesktopServices::unsetUrlHandler("http");
+    QDesktopServices::unsetUrlHandler("https");
+    QCOMPARE(opened_, pages);
 }
 
 void MainWindowTest::quitCloses() {
