@@ -124,17 +124,4 @@ TEST(SignedKernelsTest, NonNumbersThrowAndLeaveNothingBehind) {
     }
 }
 
-TEST(SignedKernelsTest, LongCarriesAndBorrowsRunThroughEveryDigit) {
-    const Text nines(5000, '9');
-    Text a = nines;
-    Text one = "1";
-    EXPECT_EQ(engine::Plusplus(a, one), "1" + Text(5000, '0'));
-    Text power = "1" + Text(5000, '0');
-    one = "1";
-    EXPECT_EQ(engine::Moinsmoins(power, one), nines);
-    power = "1" + Text(5000, '0');
-    Text negativeNines = "-" + nines;
-    EXPECT_EQ(engine::Plusplus(negativeNines, power), "1");
-}
-
 } // namespace

@@ -35,14 +35,6 @@ TEST(VerifabTest, WritesBothFieldsBackEvenUnchanged) {
     EXPECT_EQ(window.writes[engine::Field::Text2], 1);
 }
 
-TEST(DecimalYNTest, TellsWhetherAPointIsPresent) {
-    const std::pair<Text, bool> cases[] = {{"12.5", true}, {".", true},   {"1.2.3", true},
-                                           {"12", false},  {"-7", false}, {"", false}};
-    for (const auto& [input, expected] : cases) {
-        EXPECT_EQ(engine::DecimalYN(input), expected) << "input '" << input << "'";
-    }
-}
-
 TEST(PaszerodebutTest, DropsOneZeroBeforeANonzeroDigit) {
     const TextCase cases[] = {{"05", "5"},    {"009", "009"}, {"0.25", "0.25"},
                               {"0", "0"},     {"", ""},       {"0200", "200"},
