@@ -78,7 +78,7 @@ void fixedPointCommand(Services& window, Kernel kernel) {
     engine::Verifab(window);
     const Text a = window.readField(Field::Text1);
     const Text b = window.readField(Field::Text2);
-    runCalculation(window, [&] {
+    runCalculation(window, Calculation::Arithmetic, [&] {
         FixedPoint operands = alignFractions(a, b);
         Text r = kernel(operands.a, operands.b);
         if (operands.digits > 0) {
@@ -102,7 +102,7 @@ void multiplyCommand(Services& window) {
     engine::Verifab(window);
     const Text a = window.readField(Field::Text1);
     const Text b = window.readField(Field::Text2);
-    runCalculation(window, [&] {
+    runCalculation(window, Calculation::Arithmetic, [&] {
         Text workA = a;
         Text workB = b;
         return engine::Verif(engine::Mulmul(workA, workB));
@@ -113,7 +113,7 @@ void divideCommand(Services& window) {
     engine::Verifab(window);
     const Text a = window.readField(Field::Text1);
     const Text b = window.readField(Field::Text2);
-    runCalculation(window, [&] {
+    runCalculation(window, Calculation::Arithmetic, [&] {
         FixedPoint operands = alignFractions(a, b);
         Text raw = engine::Divdiv(operands.a, operands.b, window);
         // A raw quotient can open with a "0" before its first digit (02.50);

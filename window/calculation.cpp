@@ -1,18 +1,44 @@
 #include "window/calculation.h"
 
-#include "window/failure_messages.h"
-
 #include <new>
 #include <optional>
 
 namespace window {
 
-void runCalculation(Services& window, const std::function<engine::Text()>& compute) {
+namespace {
+
+// Thrown by integerOperand: the operand in `field` is not a 32-bit integer.
+struct NotAnInteger {
+    engine::Field field;
+};
+
+} // namespace
+
+bool isForbiddenOperand(const engine::Text& operand) {
+    const auto firstNonBlank = operand.find_first_not_of(" \t");
+    return engine::DecimalYN(operand) ||
+           (firstNonBlank != engine::Text::npos && operand[firstNonBlank] == '-');
+}
+
+std::int32_t integerOperand(const engine::Text& text, engine::Field field) {
+    const auto value = engine::toInt32(text);
+    if (!value) {
+        throw NotAnInteger{field};
+    }
+    return *value;
+}
+
+void runCalculation(Services& window, Calculation calculation,
+                    const std::function<engine::Text()>& compute) {
     std::optional<Failure> failure;
+    QChar operand;
     try {
         const engine::Text result = compute();
         window.writeField(engine::Field::Text3, result);
         return;
+    } catch (const NotAnInteger& error) {
+        failure = Failure::NotAnInteger;
+        operand = error.field == engine::Field::Text1 ? u'a' : u'b';
     } catch (const engine::NotANumber&) {
         failure = Failure::NotANumber;
     } catch (const engine::OutOfRange&) {
@@ -28,16 +54,15 @@ void runCalculation(Services& window, const std::function<engine::Text()>& compu
         failure = Failure::Other;
     }
 
-    // The operand texts are read only outside the handler, once the failed
-    // computation has released what it held.
-    QString message;
-    if (*failure == Failure::NotANumber) {
-        message = notANumberMessage(QString::fromStdString(window.readField(engine::Field::Text1)),
-                                    QString::fromStdString(window.readField(engine::Field::Text2)));
-    } else {
-        message = failureMessage(*failure);
-    }
-    window.showMessage(message, Buttons::Ok, window.caption());
+    // The field texts are read only here, once the failed computation has
+    // released what it held.
+    const auto text = [&](engine::Field field) {
+        return QString::fromStdString(window.readField(field));
+    };
+    const FieldTexts fields{text(engine::Field::Text1), text(engine::Field::Text2),
+                            text(engine::Field::Text3)};
+    window.showMessage(failureMessage(calculation, *failure, fields, operand), Buttons::Ok,
+                       window.caption());
 }
 
 } // namespace window

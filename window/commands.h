@@ -2,7 +2,10 @@
 // it works through, runs to its end and returns nothing.
 #pragma once
 
+#include "window/help_texts.h"
 #include "window/services.h"
+
+class QWidget;
 
 namespace window {
 
@@ -32,5 +35,36 @@ void subtractCommand(Services& window);
 void multiplyCommand(Services& window);
 // a / b, truncated after the precision's digits, or "Division impossible".
 void divideCommand(Services& window);
+
+// --- Powers, factorial, clock ----------------------------------------------
+
+// a to the power b; "Opération interdite" for a negative or decimal operand.
+void powerCommand(Services& window);
+// The factorial of b, then a box with the start time and the time it took;
+// "b est trop grand" for a b written with 5 characters or more.
+void factorialCommand(Services& window);
+// A box with the current date and time.
+void dateAndTimeCommand(Services& window);
+
+// --- Ackermann function and digit-power sum ---------------------------------
+
+// A(a, b); for a below 5 the value is shown in a box before it is written.
+void ackermannCommand(Services& window);
+// Replaces the result by the sum of its digits each raised to the power b.
+void digitPowerSumCommand(Services& window);
+
+// --- Saving -------------------------------------------------------------
+
+// After a Yes, appends the result as one line to resultat.txt in the program
+// folder; an empty or "0" result is not saved.
+void saveResultCommand(Services& window);
+
+// --- Help and web pages -----------------------------------------------------
+
+// A help text in a box titled with the window's current caption.
+void showHelpText(Services& window, const QString& text);
+void openPage(Services& window, WebPage page);
+// The About box, modal over `parent`, with the calculator's texts.
+void showAbout(Services& window, QWidget* parent);
 
 } // namespace window

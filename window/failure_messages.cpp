@@ -10,20 +10,84 @@ bool isAsciiDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
+// "L'opérande a" or "L'opérande b".
+QString operandName(QChar name) {
+    return QStringLiteral("L'opérande %1").arg(name);
+}
+
+// An operand that must be a natural number: what is wrong with it, in one sentence.
+QString naturalNumberFlaw(QChar name, const QString& text) {
+    if (text.trimmed().isEmpty()) {
+        return operandName(name) + QStringLiteral(" est vide.\n");
+    }
+    const QString flaw = describeFlaw(text, true);
+    return flaw.isEmpty()
+               ? QString()
+               : operandName(name) + QStringLiteral(" contient ") + flaw + QStringLiteral(".\n");
+}
+
+QString notAnIntegerMessage(QChar name, const QString& text) {
+    return naturalNumberFlaw(name, text) + operandName(name) +
+           QStringLiteral(" doit être un nombre entier de 0 à 2147483647.\n") + Unchanged;
+}
+
+QString tooLargeMessage(Calculation calculation) {
+    switch (calculation) {
+    case Calculation::Power:
+    case Calculation::DigitPowerSum:
+        return QStringLiteral("Cette puissance aurait plus de 100 millions de chiffres : la "
+                              "mémoire n'y suffirait pas.\n") +
+               Unchanged;
+    case Calculation::Ackermann:
+        return QStringLiteral("La valeur de Ackerman(a, b) est bien trop grande pour être "
+                              "calculée.\n") +
+               Unchanged;
+    case Calculation::Arithmetic:
+    case Calculation::Factorial:
+        break;
+    }
+    return QStringLiteral("Ce calcul dépasse les limites du calculateur : un nombre de "
+                          "chiffres ou une valeur y dépasse 2147483647.\n") +
+           Unchanged;
+}
+
+QString nonDigitMessage(Calculation calculation, const FieldTexts& fields) {
+    switch (calculation) {
+    case Calculation::Power:
+        return naturalNumberFlaw(u'a', fields.a) +
+               QStringLiteral("La puissance se calcule sur un nombre entier positif écrit en "
+                              "chiffres.\n") +
+               Unchanged;
+    case Calculation::DigitPowerSum:
+        return QStringLiteral("Le résultat contient %1.\n"
+                              "Seuls les chiffres d'un nombre entier positif peuvent être "
+                              "élevés à la puissance b.\n")
+                   .arg(describeFlaw(fields.result, true)) +
+               Unchanged;
+    case Calculation::Arithmetic:
+    case Calculation::Factorial:
+    case Calculation::Ackermann:
+        break;
+    }
+    return notANumberMessage(fields.a, fields.b);
+}
+
 } // namespace
 
-QString describeFlaw(const QString& text) {
+QString describeFlaw(const QString& text, bool digitsOnly) {
     bool seenPoint = false;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         const bool sign = c == u'-' || c == u'+';
-        if (isAsciiDigit(c) || (sign && i == 0) || (c == u'.' && !seenPoint)) {
+        if (isAsciiDigit(c) || (!digitsOnly && ((sign && i == 0) || (c == u'.' && !seenPoint)))) {
             seenPoint = seenPoint || c == u'.';
             continue;
         }
         const QString position = QString::number(i + 1);
         if (c == u'.') {
-            return QStringLiteral("un deuxième point en position %1").arg(position);
+            return (seenPoint ? QStringLiteral("un deuxième point en position %1")
+                              : QStringLiteral("un point en position %1"))
+                .arg(position);
         }
         if (sign) {
             return QStringLiteral("un signe « %1 » en position %2, où seul un chiffre peut "
@@ -53,7 +117,7 @@ QString notANumberMessage(const QString& a, const QString& b) {
     for (const auto& [name, text] : {std::pair{u'a', &a}, std::pair{u'b', &b}}) {
         const QString flaw = describeFlaw(*text);
         if (!flaw.isEmpty()) {
-            lines += QStringLiteral("L'opérande %1 contient %2.\n").arg(QChar(name), flaw);
+            lines += operandName(name) + QStringLiteral(" contient %1.\n").arg(flaw);
         }
     }
     if (lines.isEmpty()) {
@@ -65,14 +129,15 @@ QString notANumberMessage(const QString& a, const QString& b) {
            Unchanged;
 }
 
-QString failureMessage(Failure failure) {
+QString failureMessage(Calculation calculation, Failure failure, const FieldTexts& fields,
+                       QChar operand) {
     switch (failure) {
     case Failure::NotANumber:
-        return notANumberMessage({}, {});
+        return nonDigitMessage(calculation, fields);
+    case Failure::NotAnInteger:
+        return notAnIntegerMessage(operand, operand == u'a' ? fields.a : fields.b);
     case Failure::OutOfRange:
-        return QStringLiteral("Ce calcul dépasse les limites du calculateur : un nombre de "
-                              "chiffres ou une valeur y dépasse 2147483647.\n") +
-               Unchanged;
+        return tooLargeMessage(calculation);
     case Failure::OutOfMemory:
         return QStringLiteral("La mémoire ne suffit pas pour ce calcul.\n") + Unchanged;
     case Failure::Cancelled:
@@ -81,6 +146,34 @@ QString failureMessage(Failure failure) {
         break;
     }
     return QStringLiteral("Le calcul n'a pas pu aboutir.\n") + Unchanged;
+}
+
+QString saveFailedMessage(const QString& path, const WriteError& error) {
+    QString reason;
+    switch (error.kind) {
+    case WriteFailure::FolderMissing:
+        reason = QStringLiteral("son dossier n'existe pas");
+        break;
+    case WriteFailure::IsAFolder:
+        reason = QStringLiteral("un dossier porte ce nom");
+        break;
+    case WriteFailure::CannotOpen:
+        reason = QStringLiteral("il ne peut pas être ouvert en écriture (accès refusé ou "
+                                "disque protégé)");
+        break;
+    case WriteFailure::CannotWrite:
+        reason = QStringLiteral("l'écriture a échoué (disque plein ou taille de fichier "
+                                "limitée)");
+        break;
+    }
+    QString message =
+        QStringLiteral("Le résultat n'a pas été enregistré dans le fichier « %1 » : %2.")
+            .arg(path, reason);
+    if (!error.systemText.isEmpty()) {
+        message += QStringLiteral("\nMessage du système : %1.").arg(error.systemText);
+    }
+    return message + QStringLiteral("\nLes lignes déjà enregistrées dans ce fichier n'ont pas "
+                                    "été modifiées.");
 }
 
 } // namespace window

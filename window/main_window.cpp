@@ -152,12 +152,31 @@ void MainWindow::connectHandlers() {
     onClick("Command2", &MainWindow::Command2_Click);
     onClick("Command3", &MainWindow::Command3_Click);
     onClick("Command4", &MainWindow::Command4_Click);
+    onClick("Command5", &MainWindow::Command5_Click);
+    onClick("Command6", &MainWindow::Command6_Click);
+    onClick("Command7", &MainWindow::Command7_Click);
+    onClick("Command8", &MainWindow::Command8_Click);
+    onClick("Command9", &MainWindow::Command9_Click);
     onClick("Command10", &MainWindow::Command10_Click);
+    onClick("Command11", &MainWindow::Command11_Click);
     onClick("Command12", &MainWindow::Command12_Click);
     onClick("Command13", &MainWindow::Command13_Click);
     onClick("Command15", &MainWindow::Command15_Click);
+    onClick("Command14", &MainWindow::Command14_Click);
     onClick("Command16", &MainWindow::Command16_Click);
+    onClick("Command17", &MainWindow::Command17_Click);
+    onClick("Command18", &MainWindow::Command18_Click);
+    onClick("Command19", &MainWindow::Command19_Click);
     onClick("Quitter", &MainWindow::Quitter_Click);
+    const auto onChoice = [this](const char* name, void (MainWindow::*handler)()) {
+        auto* entry = findChild<QAction*>(QString::fromUtf8(name));
+        connect(entry, &QAction::triggered, this, handler);
+    };
+    onChoice("mnuApropos", &MainWindow::mnuApropos_Click);
+    onChoice("mnuInfo", &MainWindow::mnuInfo_Click);
+    onChoice("mnuAker", &MainWindow::mnuAker_Click);
+    onChoice("mnuHtml", &MainWindow::mnuHtml_Click);
+    onChoice("mnuVer", &MainWindow::mnuVer_Click);
     // Only the user's edits: a write by the program runs the handler itself.
     connect(Text4, &QLineEdit::textEdited, this, &MainWindow::Text4_Change);
 }
@@ -174,8 +193,26 @@ void MainWindow::Command3_Click() {
 void MainWindow::Command4_Click() {
     window::divideCommand(*this);
 }
+void MainWindow::Command5_Click() {
+    window::powerCommand(*this);
+}
+void MainWindow::Command6_Click() {
+    window::factorialCommand(*this);
+}
+void MainWindow::Command7_Click() {
+    window::openPage(*this, window::WebPage::PhpCalculator);
+}
+void MainWindow::Command8_Click() {
+    window::saveResultCommand(*this);
+}
+void MainWindow::Command9_Click() {
+    window::ackermannCommand(*this);
+}
 void MainWindow::Command10_Click() {
     window::countResultCharacters(*this);
+}
+void MainWindow::Command11_Click() {
+    window::openPage(*this, window::WebPage::Ackermann);
 }
 void MainWindow::Command12_Click() {
     window::copyResultIntoA(*this);
@@ -186,8 +223,35 @@ void MainWindow::Command13_Click() {
 void MainWindow::Command15_Click() {
     window::resetField(*this, engine::Field::Text2);
 }
+void MainWindow::Command14_Click() {
+    window::dateAndTimeCommand(*this);
+}
 void MainWindow::Command16_Click() {
     window::resetField(*this, engine::Field::Text3);
+}
+void MainWindow::Command17_Click() {
+    window::openPage(*this, window::WebPage::Home);
+}
+void MainWindow::Command18_Click() {
+    window::digitPowerSumCommand(*this);
+}
+void MainWindow::Command19_Click() {
+    window::openPage(*this, window::WebPage::NarcissisticNumbers);
+}
+void MainWindow::mnuApropos_Click() {
+    window::showAbout(*this, this);
+}
+void MainWindow::mnuInfo_Click() {
+    window::showHelpText(*this, window::informationText());
+}
+void MainWindow::mnuAker_Click() {
+    window::showHelpText(*this, window::ackermannDefinitionText());
+}
+void MainWindow::mnuHtml_Click() {
+    window::openPage(*this, window::WebPage::UserGuide);
+}
+void MainWindow::mnuVer_Click() {
+    window::showHelpText(*this, window::versionNotesText());
 }
 void MainWindow::Quitter_Click() {
     window::quit(*this);

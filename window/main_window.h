@@ -40,7 +40,8 @@ public:
     void openWebPage(const QString& url) override;
     QDateTime now() const override;
     QString programFolder() const override;
-    bool writeTextLine(const QString& path, const QString& text) override;
+    std::optional<window::WriteError> writeTextLine(const QString& path,
+                                                    const QString& text) override;
     void closeWindow() override;
 
 public slots:
@@ -48,11 +49,26 @@ public slots:
     void Command2_Click();  // a - b
     void Command3_Click();  // a * b
     void Command4_Click();  // a / b
+    void Command5_Click();  // a to the power b
+    void Command6_Click();  // b !
+    void Command7_Click();  // the PHP calculator's page
+    void Command8_Click();  // save the result
+    void Command9_Click();  // Ackermann(a, b)
     void Command10_Click(); // digit count of the result
+    void Command11_Click(); // the Ackermann page
     void Command12_Click(); // result into a
     void Command13_Click(); // a = 0
     void Command15_Click(); // b = 0
+    void Command14_Click(); // date and time
     void Command16_Click(); // result = 0
+    void Command17_Click(); // the companion site's home page
+    void Command18_Click(); // digit-power sum of the result
+    void Command19_Click(); // the page on perfect r-narcissistic numbers
+    void mnuApropos_Click();
+    void mnuInfo_Click();
+    void mnuAker_Click();
+    void mnuHtml_Click(); // the user guide's page
+    void mnuVer_Click();
     void Quitter_Click();
     void Text4_Change(); // precision field edited
 

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 namespace window {
 
@@ -22,6 +23,19 @@ enum class Buttons {
 // The button that closed a message box. A Yes/No box closed by Escape or by
 // its frame answers No.
 enum class Answer { Ok, Yes, No };
+
+// Why a line could not be written to a file.
+enum class WriteFailure {
+    FolderMissing, // the file's folder does not exist
+    IsAFolder,     // a folder stands where the file should be
+    CannotOpen,    // the file could not be created or opened for writing
+    CannotWrite,   // it was opened, but the line could not be written whole
+};
+
+struct WriteError {
+    WriteFailure kind;
+    QString systemText; // the system's own description, when it gave one
+};
 
 class Services : public engine::WindowServices {
 public:
@@ -50,9 +64,9 @@ public:
     virtual QString programFolder() const = 0;
 
     // Write text line: appends `text` and CR LF to the file at `path`, creating
-    // the file when it does not exist; what it held stays. Returns false when
-    // the line could not be written whole.
-    virtual bool writeTextLine(const QString& path, const QString& text) = 0;
+    // the file when it does not exist; what it held stays. When the line could
+    // not be written whole, the file is left as it was and the reason returned.
+    virtual std::optional<WriteError> writeTextLine(const QString& path, const QString& text) = 0;
 
     // Close window: closes the main window, which ends the program.
     virtual void closeWindow() = 0;

@@ -5,11 +5,57 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QUrl>
+
+namespace {
+
+// A message box shows its text in a label as tall as the text needs, broken
+// only at blanks or, failing that, anywhere at a fixed width: a value of tens
+// of thousands of digits (A(4, 2) has 19,729) would make the box far taller
+// than the screen and put its button out of reach. Texts longer than this are
+// shown in a scrolling view of fixed size instead.
+constexpr qsizetype LongestLabelText = 2000;
+constexpr int LongTextColumns = 80;
+constexpr int LongTextLines = 20;
+
+// Puts a read-only scrolling view of `text` where the box's label stands and
+// hides the label, which keeps the text: the box's text() is unchanged.
+void showTextInScrollingView(QMessageBox& box, const QString& text) {
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (label == nullptr || grid == nullptr) {
+        return; // another layout than expected: the label shows the text as it can
+    }
+    int row = 0;
+    int column = 0;
+    int rowSpan = 0;
+    int columnSpan = 0;
+    grid->getItemPosition(grid->indexOf(label), &row, &column, &rowSpan, &columnSpan);
+
+    auto* view = new QPlainTextEdit(text, &box);
+    view->setObjectName(QStringLiteral("longText"));
+    view->setReadOnly(true);
+    view->setWordWrapMode(QTextOption::WrapAnywhere);
+    view->setFocusPolicy(Qt::ClickFocus); // Enter still closes the box
+    const QFontMetrics metrics(view->font());
+    const int frame = 2 * view->frameWidth() + 8;
+    view->setFixedSize(metrics.horizontalAdvance(QString(LongTextColumns, u'0')) + frame +
+                           view->verticalScrollBar()->sizeHint().width(),
+                       metrics.lineSpacing() * LongTextLines + frame);
+    label->hide();
+    grid->addWidget(view, row, column, rowSpan, columnSpan);
+}
+
+} // namespace
 
 QPlainTextEdit* MainWindow::numberField(engine::Field field) const {
     switch (field) {
@@ -53,6 +99,9 @@ window::Answer MainWindow::showMessage(const QString& text, window::Buttons butt
     box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
+    if (text.size() > LongestLabelText) {
+        showTextInScrollingView(box, text);
+    }
     if (buttons == window::Buttons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
@@ -83,15 +132,32 @@ QString MainWindow::programFolder() const {
     return programFolder_.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder_;
 }
 
-bool MainWindow::writeTextLine(const QString& path, const QString& text) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        return false;
+std::optional<window::WriteError> MainWindow::writeTextLine(const QString& path,
+                                                            const QString& text) {
+    using window::WriteFailure;
+    const QFileInfo info(path);
+    if (!info.absoluteDir().exists()) {
+        return window::WriteError{WriteFailure::FolderMissing, {}};
     }
+    if (info.isDir()) {
+        return window::WriteError{WriteFailure::IsAFolder, {}};
+    }
+    // Unbuffered, so that a failed write is seen at once and the file can be
+    // cut back to its former end.
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
+        return window::WriteError{WriteFailure::CannotOpen, file.errorString()};
+    }
+    const qint64 formerSize = file.size();
     const QByteArray line = text.toUtf8() + "\r\n";
-    const bool written = file.write(line) == line.size() && file.flush();
-    file.close();
-    return written && file.error() == QFileDevice::NoError;
+    if (file.write(line) == line.size()) {
+        return std::nullopt;
+    }
+    const QString systemText =
+        file.error() == QFileDevice::NoError ? QString() : file.errorString();
+    // A line cut short is taken away again: the file ends as it did before.
+    file.resize(formerSize);
+    return window::WriteError{WriteFailure::CannotWrite, systemText};
 }
 
 void MainWindow::closeWindow() {

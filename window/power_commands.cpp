@@ -1,0 +1,76 @@
+// a to the power b, the factorial of b with its timing, and the date and time.
+#include "window/calculation.h"
+#include "window/commands.h"
+#include "window/duration_text.h"
+
+namespace window {
+
+namespace {
+
+using engine::Field;
+using engine::Text;
+
+// A factorial argument written with this many characters or more is refused,
+// whatever its value: 9999 is the largest computed.
+constexpr qsizetype FactorialRefusedLength = 5;
+constexpr char FactorialTooLarge[] = "b est trop grand";
+
+// 2 * 3 * ... * n, each step a product of the accumulated text by a machine integer.
+Text factorial(std::int32_t n) {
+    Text accumulator = "1";
+    for (std::int32_t i = 2; i <= n; ++i) {
+        accumulator = engine::MulCalcul(accumulator, i);
+    }
+    return accumulator;
+}
+
+// Characters, not bytes: the field's text is UTF-8.
+qsizetype characterCount(const Text& text) {
+    return QString::fromStdString(text).toUcs4().size();
+}
+
+} // namespace
+
+void powerCommand(Services& window) {
+    const Text a = window.readField(Field::Text1);
+    const Text b = window.readField(Field::Text2);
+    if (isForbiddenOperand(a) || isForbiddenOperand(b)) {
+        window.writeField(Field::Text3, ForbiddenOperation);
+        return;
+    }
+    runCalculation(window, Calculation::Power, [&] {
+        const std::int32_t exponent = integerOperand(b, Field::Text2);
+        Text base = a;
+        return engine::PuisCalcul(base, exponent);
+    });
+}
+
+void factorialCommand(Services& window) {
+    const Text b = window.readField(Field::Text2);
+    if (isForbiddenOperand(b)) {
+        window.writeField(Field::Text3, ForbiddenOperation);
+        return;
+    }
+    const QDateTime start = window.now();
+    bool computed = false;
+    runCalculation(window, Calculation::Factorial, [&] {
+        const Text result = characterCount(b) >= FactorialRefusedLength
+                                ? Text(FactorialTooLarge)
+                                : factorial(integerOperand(b, Field::Text2));
+        computed = true;
+        return result;
+    });
+    if (!computed) {
+        return; // the failure has been reported instead of a time
+    }
+    // Read after the result has been written into the field: its display counts.
+    std::int32_t elapsed = elapsedSeconds(start, window.now());
+    window.showMessage(QStringLiteral("Temps de calcul: ") + ConvertirSecondes(elapsed),
+                       Buttons::Ok, QStringLiteral("Début du calcul: ") + timestampText(start));
+}
+
+void dateAndTimeCommand(Services& window) {
+    window.showMessage(timestampText(window.now()), Buttons::Ok, window.caption());
+}
+
+} // namespace window
