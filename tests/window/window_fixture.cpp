@@ -13,8 +13,13 @@ MessageBoxCatcher::MessageBoxCatcher() {
     timer_.start(10);
 }
 
-void MessageBoxCatcher::expectBox(QMessageBox::StandardButton answer) {
-    answers_.append(answer);
+void MessageBoxCatcher::expectBox(QMessageBox::StandardButton answer,
+                                  std::function<void()> whileShown) {
+    answers_.append({answer, std::move(whileShown)});
+}
+
+void MessageBoxCatcher::expectDialog(std::function<void(QWidget&)> handle) {
+    dialogs_.append(std::move(handle));
 }
 
 QList<SeenBox> MessageBoxCatcher::takeSeen() {
@@ -32,12 +37,24 @@ void MessageBoxCatcher::poll() {
     }
     auto* box = qobject_cast<QMessageBox*>(modal);
     if (box == nullptr) {
-        seen_.append({modal->windowTitle(), {}, {}, {}, QMessageBox::NoIcon, false});
-        unexpected_ = true;
-        modal->close();
+        const bool expected = !dialogs_.isEmpty();
+        seen_.append({modal->windowTitle(),
+                      {},
+                      {},
+                      {},
+                      QMessageBox::NoIcon,
+                      modal->frameGeometry(),
+                      expected});
+        unexpected_ = unexpected_ || !expected;
+        if (expected) {
+            dialogs_.takeFirst()(*modal);
+        } else {
+            modal->close();
+        }
         return;
     }
-    SeenBox seen{box->windowTitle(), box->text(), {}, {}, box->icon(), !answers_.isEmpty()};
+    SeenBox seen{box->windowTitle(),   box->text(),        {}, {}, box->icon(),
+                 box->frameGeometry(), !answers_.isEmpty()};
     for (QAbstractButton* button : box->buttons()) {
         seen.buttons.append(button->text());
     }
@@ -47,7 +64,11 @@ void MessageBoxCatcher::poll() {
     seen_.append(seen);
     unexpected_ = unexpected_ || !seen.expected;
     if (seen.expected) {
-        QAbstractButton* answer = box->button(answers_.takeFirst());
+        const Answer next = answers_.takeFirst();
+        if (next.whileShown) {
+            next.whileShown();
+        }
+        QAbstractButton* answer = box->button(next.button);
         if (answer != nullptr) {
             answer->click();
             return;

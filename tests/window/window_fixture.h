@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 class QPlainTextEdit;
@@ -22,6 +23,7 @@ struct SeenBox {
     QStringList buttons; // captions, in the order the box lists them
     QString defaultButton;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QRect frame; // where the box stood on the screen, frame included
     bool expected = false;
 };
 
@@ -34,8 +36,13 @@ class MessageBoxCatcher : public QObject {
 public:
     MessageBoxCatcher();
 
-    // The button that the next box is to be closed with.
-    void expectBox(QMessageBox::StandardButton answer = QMessageBox::Ok);
+    // The button that the next box is to be closed with; `whileShown` runs
+    // before the box is answered.
+    void expectBox(QMessageBox::StandardButton answer = QMessageBox::Ok,
+                   std::function<void()> whileShown = {});
+    // The next modal window that is not a message box is handed to `handle`,
+    // which must close it.
+    void expectDialog(std::function<void(QWidget&)> handle);
     // The boxes seen so far, and empties the record.
     QList<SeenBox> takeSeen();
     // True when some box came without an expected answer.
@@ -44,8 +51,14 @@ public:
 private:
     void poll();
 
+    struct Answer {
+        QMessageBox::StandardButton button;
+        std::function<void()> whileShown;
+    };
+
     QTimer timer_;
-    QList<QMessageBox::StandardButton> answers_;
+    QList<Answer> answers_;
+    QList<std::function<void(QWidget&)>> dialogs_;
     QList<SeenBox> seen_;
     bool unexpected_ = false;
 };
@@ -66,7 +79,8 @@ protected:
     // A mouse click on the named button; returns once its handler has ended.
     void click(const char* name);
 
-private slots:
+    // Qt Test finds these by name; a test that has its own calls them first.
+protected slots:
     void initTestCase();
     void init();
     void cleanup();
