@@ -12,26 +12,20 @@ namespace engine {
 
 namespace {
 
-// About how many digits base^exponent has, from the base's length and its
-// leading digits; nullopt when the base is not a plain digit text.
-std::optional<double> estimatedPowerDigits(const Text& base, std::int32_t exponent) {
-    const auto firstNonZero = base.find_first_not_of('0');
-    if (firstNonZero == Text::npos) {
-        return 0.0;
+// About how many digits base^exponent has, from the length and the leading
+// digits of a digit text without leading zeros.
+double estimatedPowerDigits(const Text& digits, std::int32_t exponent) {
+    if (digits == "0") {
+        return 1.0;
     }
-    const std::string_view digits(base.data() + firstNonZero, base.size() - firstNonZero);
+    constexpr std::size_t kLeadingDigits = 15;
+    const std::size_t leadingCount = std::min(digits.size(), kLeadingDigits);
     double leading = 0.0;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (!detail::isDigit(digits[i])) {
-            return std::nullopt;
-        }
-        if (i < 15) {
-            leading = leading * 10 + (digits[i] - '0');
-        }
+    for (std::size_t i = 0; i < leadingCount; ++i) {
+        leading = leading * 10 + (digits[i] - '0');
     }
     const double log10Base =
-        std::log10(leading) +
-        static_cast<double>(digits.size() - std::min<std::size_t>(digits.size(), 15));
+        std::log10(leading) + static_cast<double>(digits.size() - leadingCount);
     return log10Base * exponent + 1;
 }
 
@@ -44,7 +38,8 @@ std::optional<double> estimatedPowerDigits(const Text& base, std::int32_t expone
 // engine's largest result are refused before any work.
 Text PuisCalcul(Text& ent, const std::int32_t& lk) {
     Text unsignedBase = ent;
-    detail::requireDigits(Zeronettoyage(unsignedBase));
+    const Text normalBase = Zeronettoyage(unsignedBase);
+    detail::requireDigits(normalBase);
     if (lk == 1) {
         return ent;
     }
@@ -54,9 +49,14 @@ Text PuisCalcul(Text& ent, const std::int32_t& lk) {
     if (lk < 0) {
         return {};
     }
-    if (const auto digits = estimatedPowerDigits(ent, lk);
-        digits && *digits > static_cast<double>(detail::kMaxResultDigits)) {
+    if (estimatedPowerDigits(normalBase, lk) > static_cast<double>(detail::kMaxResultDigits)) {
         throw OutOfRange("power too large");
+    }
+    if (normalBase == "0" || normalBase == "1") {
+        // Every product is the base again: skip the lk - 1 multiplications,
+        // leaving the base in the form they would leave it in.
+        ent = normalBase;
+        return normalBase;
     }
     Text power = ent;
     for (std::int32_t i = 1; i <= lk - 1; ++i) {

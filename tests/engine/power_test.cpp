@@ -41,6 +41,10 @@ TEST(PuisCalculTest, BadBasesAndHopelessPowersThrowAtOnce) {
                  engine::OutOfRange);
     Text two = "2";
     EXPECT_THROW(engine::PuisCalcul(two, 400'000'000), engine::OutOfRange);
+    // Bases 0 and 1 stay small however large the exponent.
+    Text one = "01";
+    EXPECT_EQ(engine::PuisCalcul(one, std::numeric_limits<std::int32_t>::max()), "1");
+    EXPECT_EQ(one, "1");
 }
 
 struct DigitPowerCase {
