@@ -17,7 +17,7 @@ enum class ControlKind {
     Button,
 };
 
-struct ControlSpec {
+struct ControlRow {
     const char* name;
     ControlKind kind;
     const char* caption; // UTF-8; "&" marks the access key
@@ -36,14 +36,14 @@ inline constexpr int ClientWidthTwips = 8970;
 inline constexpr int ClientHeightTwips = 5205;
 
 // Every control, from the top of the window to the bottom.
-std::span<const ControlSpec> controlTable();
+std::span<const ControlRow> controlTable();
 
 // The help menu and its entries, in order.
-struct MenuEntrySpec {
+struct MenuEntryRow {
     const char* name;
     const char* caption;
 };
-inline constexpr MenuEntrySpec HelpMenu{"mnuAide", "&?"};
-std::span<const MenuEntrySpec> helpMenuEntries();
+inline constexpr MenuEntryRow HelpMenu{"mnuAide", "&?"};
+std::span<const MenuEntryRow> helpMenuEntries();
 
 } // namespace window

@@ -86,13 +86,13 @@ void MainWindow::buildControls() {
     setCentralWidget(client);
 
     std::vector<std::pair<int, QWidget*>> focusOrder;
-    for (const window::ControlSpec& spec : window::controlTable()) {
-        const QString caption = QString::fromUtf8(spec.caption);
-        const QFont font = captionFont(spec.pointSize, spec.italic);
+    for (const window::ControlRow& row : window::controlTable()) {
+        const QString caption = QString::fromUtf8(row.caption);
+        const QFont font = captionFont(row.pointSize, row.italic);
         QWidget* widget = nullptr;
-        switch (spec.kind) {
+        switch (row.kind) {
         case window::ControlKind::Label:
-            widget = makeLabel(client, caption, font, pixels(spec.width));
+            widget = makeLabel(client, caption, font, pixels(row.width));
             break;
         case window::ControlKind::NumberField:
             widget = makeNumberField(client, font);
@@ -102,21 +102,21 @@ void MainWindow::buildControls() {
             break;
         case window::ControlKind::Button: {
             auto* button = new window::CaptionButton(caption, client);
-            if (spec.background) {
-                button->setSolidColour(QColor(*spec.background));
+            if (row.background) {
+                button->setSolidColour(QColor(*row.background));
             }
             widget = button;
             break;
         }
         }
-        widget->setObjectName(QString::fromUtf8(spec.name));
-        if (spec.kind != window::ControlKind::NumberField) {
+        widget->setObjectName(QString::fromUtf8(row.name));
+        if (row.kind != window::ControlKind::NumberField) {
             widget->setFont(font);
         }
-        widget->setGeometry(pixels(spec.left), pixels(spec.top), pixels(spec.width),
-                            pixels(spec.height));
-        if (spec.kind != window::ControlKind::Label) {
-            focusOrder.emplace_back(spec.tabIndex, widget);
+        widget->setGeometry(pixels(row.left), pixels(row.top), pixels(row.width),
+                            pixels(row.height));
+        if (row.kind != window::ControlKind::Label) {
+            focusOrder.emplace_back(row.tabIndex, widget);
         }
     }
 
@@ -137,7 +137,7 @@ void MainWindow::buildControls() {
 void MainWindow::buildMenu() {
     QMenu* menu = menuBar()->addMenu(QString::fromUtf8(window::HelpMenu.caption));
     menu->setObjectName(QString::fromUtf8(window::HelpMenu.name));
-    for (const window::MenuEntrySpec& entry : window::helpMenuEntries()) {
+    for (const window::MenuEntryRow& entry : window::helpMenuEntries()) {
         QAction* action = menu->addAction(QString::fromUtf8(entry.caption));
         action->setObjectName(QString::fromUtf8(entry.name));
     }
