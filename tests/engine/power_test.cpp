@@ -36,7 +36,7 @@ TEST(PuisCalculTest, BadBasesAndHopelessPowersThrowAtOnce) {
     EXPECT_THROW(engine::PuisCalcul(letters, 2), engine::NotANumber);
     Text decimal = "1.5";
     EXPECT_THROW(engine::PuisCalcul(decimal, 2), engine::NotANumber);
-    Text nine = "9";
+    Text nine = "+9";
     EXPECT_THROW(engine::PuisCalcul(nine, std::numeric_limits<std::int32_t>::max()),
                  engine::OutOfRange);
     Text two = "2";
