@@ -1,9 +1,9 @@
 // The help menu, the link buttons and the About box, reached from the window.
+// The browser is replaced by a handler that records the addresses it is given.
 #include "window_fixture.h"
 
-#include "window/help_texts.h"
-
 #include <QAction>
+#include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
@@ -13,129 +13,140 @@ class HelpCommandsTest : public WindowFixture {
     Q_OBJECT
 
 public slots:
-    // Stands in for the system's browser.
     void openInBrowser(const QUrl& url) { opened_ << url.toString(QUrl::FullyEncoded); }
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void helpBoxCarriesTheCurrentCaption_data();
-    void helpBoxCarriesTheCurrentCaption();
-    void linkOpensItsPage_data();
-    void linkOpensItsPage();
-    void aboutShowsTheSameTextsEachTime();
+    void initTestCase() {
+        WindowFixture::initTestCase();
+        QDesktopServices::setUrlHandler("http", this, "openInBrowser");
+        QDesktopServices::setUrlHandler("https", this, "openInBrowser");
+    }
+
+    void cleanupTestCase() {
+        QDesktopServices::unsetUrlHandler("http");
+        QDesktopServices::unsetUrlHandler("https");
+    }
+
+    void helpBoxShowsItsTextUnderTheCurrentCaption_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("lineBreaks");    // CR LF pairs; no other CR or LF
+        QTest::addColumn<QStringList>("parts"); // its start, a part inside, its end
+        const auto row = [](const char* name, const char* entry, int lineBreaks, const char* start,
+                            const char* inside, const char* end) {
+            QTest::newRow(name) << entry << lineBreaks
+                                << QStringList{QString::fromUtf8(start), QString::fromUtf8(inside),
+                                               QString::fromUtf8(end)};
+        };
+        row("information", "mnuInfo", 5, "L'addition, la soustraction, la multiplication",
+            "pour la factorielle de b (entier positif!), on ne pourra dépasser b = 9999",
+            "(bouton 'Somme des chiffres du résultat puissance b').");
+        row("Ackermann definition", "mnuAker", 4,
+            "La fonction d'Akerman est une fonction récursive",
+            ":\r\nA(0, b) = b + 1\r\nA(a, 0) = A(a-1, 1)\r\nA(a, b) = A(a-1, A(a, b-1)) pour a et "
+            "b "
+            "non nuls.\r\nCette fonction",
+            "sinon vous aurez très vite le message de pile insuffisante.");
+        row("version notes, empty first line", "mnuVer", 3,
+            "\r\nLa version initiale 1.0 permettait",
+            "très patient!\r\n\r\nEn vue d'éventuels calculs",
+            "assorties d'un bouton 'C' d'initialisation à '0'.");
+    }
+
+    void helpBoxShowsItsTextUnderTheCurrentCaption() {
+        QFETCH(QString, entry);
+        QFETCH(int, lineBreaks);
+        QFETCH(QStringList, parts);
+        window().setWindowTitle(QStringLiteral("Nouveau titre"));
+        boxes().expectBox(QMessageBox::Ok);
+        choose(entry);
+        const QList<SeenBox> seen = boxes().takeSeen();
+        QCOMPARE(seen.size(), 1);
+        QCOMPARE(seen[0].title, QStringLiteral("Nouveau titre"));
+        QCOMPARE(seen[0].buttons, QStringList{"OK"});
+        const QString& text = seen[0].text;
+        QCOMPARE(text.count(QStringLiteral("\r\n")), lineBreaks);
+        QCOMPARE(text.count(u'\r') + text.count(u'\n'), 2 * lineBreaks);
+        QVERIFY2(text.startsWith(parts[0]), qPrintable(text));
+        QVERIFY2(text.contains(parts[1]), qPrintable(text));
+        QVERIFY2(text.endsWith(parts[2]), qPrintable(text));
+    }
+
+    void linkOpensItsPage_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("url");
+        const auto row = [](const char* control, const char* url) {
+            QTest::newRow(control) << control << url;
+        };
+        row("mnuHtml", "http://tormel.example.org/calcul.php");
+        row("Command7", "http://tormel.example.org/mathfon/calcul.html");
+        row("Command17", "http://tormel.example.org/index.php");
+        row("Command19", "http://tormel.example.org/mathfon/rppdi.php");
+        row("Command11", "https://fr.wikipedia.org/wiki/Fonction_d%27Ackermann"); // quote kept
+    }
+
+    void linkOpensItsPage() {
+        QFETCH(QString, control);
+        QFETCH(QString, url);
+        opened_.clear();
+        // Twice: each click opens the page again.
+        for (int i = 0; i < 2; ++i) {
+            if (control.startsWith(QLatin1String("mnu"))) {
+                choose(control);
+            } else {
+                click(control);
+            }
+        }
+        QCOMPARE(opened_, QStringList({url, url}));
+    }
+
+    // Each showing builds a fresh box: the texts are the same the second time and
+    // no placeholder shows; the links open their pages and leave the box open, and
+    // "Fermer" closes it.
+    void aboutShowsTheSameTextsEachTime() {
+        opened_.clear();
+        QStringList shown;
+        QList<bool> openAfterLinks;
+        const auto handle = [&](QWidget& about) {
+            for (const char* name : {"lblHeading", "lblApplication", "lblCopyright"}) {
+                shown << about.findChild<QLabel*>(QString::fromUtf8(name))->text();
+            }
+            for (const char* name : {"Command1", "Command2", "Command4"}) {
+                QTest::mouseClick(about.findChild<QPushButton*>(name), Qt::LeftButton);
+            }
+            openAfterLinks << about.isVisible();
+            auto* fermer = about.findChild<QPushButton*>("cmdOK");
+            if (fermer->text() == QStringLiteral("Fermer")) {
+                QTest::mouseClick(fermer, Qt::LeftButton);
+            }
+        };
+        for (int i = 0; i < 2; ++i) {
+            boxes().expectDialog(handle);
+            choose("mnuApropos");
+            const QList<SeenBox> seen = boxes().takeSeen(); // a second entry if it stayed open
+            QCOMPARE(seen.size(), 1);
+            QCOMPARE(seen[0].title, QStringLiteral("À propos"));
+        }
+        QCOMPARE(shown.size(), 6);
+        QCOMPARE(shown.mid(3), shown.mid(0, 3));
+        QVERIFY(shown[0].startsWith(QStringLiteral("CALCULATEUR POUR LES GRANDS NOMBRES")));
+        QVERIFY(shown[1].startsWith(QStringLiteral("OPERATIONS ELEMENTAIRES")));
+        QCOMPARE(shown[2], QString());
+        QCOMPARE(openAfterLinks, (QList<bool>{true, true}));
+        const QStringList pages{"http://tormel.example.org/mathfon/agreable.php",
+                                "http://tormel.example.org/mathcalcul.php",
+                                "http://tormel.example.org/mathfon/rppdi.php"};
+        QCOMPARE(opened_, pages + pages);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
 
 private:
-    void choose(const char* menuEntry);
+    void choose(const QString& menuEntry) {
+        auto* entry = window().findChild<QAction*>(menuEntry);
+        QVERIFY2(entry != nullptr, qPrintable(menuEntry));
+        entry->trigger();
+    }
     QStringList opened_;
 };
-
-void HelpCommandsTest::initTestCase() {
-    WindowFixture::initTestCase();
-    QDesktopServices::setUrlHandler("http", this, "openInBrowser");
-    QDesktopServices::setUrlHandler("https", this, "openInBrowser");
-}
-
-void HelpCommandsTest::cleanupTestCase() {
-    QDesktopServices::unsetUrlHandler("http");
-    QDesktopServices::unsetUrlHandler("https");
-}
-
-void HelpCommandsTest::choose(const char* menuEntry) {
-    auto* entry = window().findChild<QAction*>(QString::fromUtf8(menuEntry));
-    QVERIFY2(entry != nullptr, menuEntry);
-    entry->trigger();
-}
-
-void HelpCommandsTest::helpBoxCarriesTheCurrentCaption_data() {
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("information") << "mnuInfo" << window::informationText();
-    QTest::newRow("Ackermann definition") << "mnuAker" << window::ackermannDefinitionText();
-    QTest::newRow("version notes") << "mnuVer" << window::versionNotesText();
-}
-
-void HelpCommandsTest::helpBoxCarriesTheCurrentCaption() {
-    QFETCH(QString, entry);
-    QFETCH(QString, text);
-    for (const QString& caption : {window().windowTitle(), QStringLiteral("Nouveau titre")}) {
-        window().setWindowTitle(caption);
-        boxes().expectBox(QMessageBox::Ok);
-        choose(entry.toUtf8().constData());
-        const QList<SeenBox> seen = boxes().takeSeen();
-        QCOMPARE(seen.size(), 1);
-        QCOMPARE(seen[0].title, caption);
-        QCOMPARE(seen[0].text, text);
-        QCOMPARE(seen[0].buttons, QStringList{"OK"});
-        QCOMPARE(seen[0].icon, QMessageBox::NoIcon);
-    }
-}
-
-void HelpCommandsTest::linkOpensItsPage_data() {
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("url");
-    QTest::newRow("user guide") << "mnuHtml"
-                                << "http://tormel.example.org/calcul.php";
-    QTest::newRow("PHP calculator") << "Command7"
-                                    << "http://tormel.example.org/mathfon/calcul.html";
-    QTest::newRow("home page") << "Command17"
-                               << "http://tormel.example.org/index.php";
-    QTest::newRow("r-narcissistic numbers") << "Command19"
-                                            << "http://tormel.example.org/mathfon/rppdi.php";
-    QTest::newRow("Ackermann") << "Command11"
-                               << "https://fr.wikipedia.org/wiki/Fonction_d%27Ackermann";
-}
-
-void HelpCommandsTest::linkOpensItsPage() {
-    QFETCH(QString, control);
-    QFETCH(QString, url);
-    opened_.clear();
-    for (const char* field : {"Text1", "Text2", "Text3"}) {
-        setField(field, "12");
-    }
-    // Twice: each click opens the page again.
-    for (int i = 0; i < 2; ++i) {
-        if (control.startsWith(QLatin1String("mnu"))) {
-            choose(control.toUtf8().constData());
-        } else {
-            click(control.toUtf8().constData());
-        }
-    }
-    QCOMPARE(opened_, QStringList({url, url}));
-    for (const char* field : {"Text1", "Text2", "Text3"}) {
-        QCOMPARE(fieldText(field), QStringLiteral("12"));
-    }
-}
-
-void HelpCommandsTest::aboutShowsTheSameTextsEachTime() {
-    opened_.clear();
-    QStringList shown;
-    bool openAfterLink = false;
-    const auto handle = [&](QWidget& about) {
-        for (const char* name : {"lblHeading", "lblApplication", "lblCopyright"}) {
-            shown << about.findChild<QLabel*>(QString::fromUtf8(name))->text();
-        }
-        QTest::mouseClick(about.findChild<QPushButton*>("Command2"), Qt::LeftButton);
-        openAfterLink = about.isVisible();
-        QTest::mouseClick(about.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
-    };
-    for (int i = 0; i < 2; ++i) {
-        boxes().expectDialog(handle);
-        choose("mnuApropos");
-        const QList<SeenBox> seen = boxes().takeSeen();
-        QCOMPARE(seen.size(), 1);
-        QCOMPARE(seen[0].title, QStringLiteral("À propos"));
-        QVERIFY(openAfterLink);
-    }
-    const QStringList texts{QStringLiteral("CALCULATEUR POUR LES GRANDS NOMBRES (TALVERO)"),
-                            QStringLiteral("OPERATIONS ELEMENTAIRES (+, -, *, /, puissance, "
-                                           "factorielle)"),
-                            QString()};
-    QCOMPARE(shown, texts + texts);
-    const QString page = QStringLiteral("http://tormel.example.org/mathcalcul.php");
-    QCOMPARE(opened_, QStringList({page, page}));
-    QVERIFY(QApplication::activeModalWidget() == nullptr);
-}
 
 QTEST_MAIN(HelpCommandsTest)
 #include "help_commands_test.moc"

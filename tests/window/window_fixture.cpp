@@ -4,8 +4,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QtTest>
 
 MessageBoxCatcher::MessageBoxCatcher() {
@@ -13,68 +11,44 @@ MessageBoxCatcher::MessageBoxCatcher() {
     timer_.start(10);
 }
 
-void MessageBoxCatcher::expectBox(QMessageBox::StandardButton answer,
-                                  std::function<void()> whileShown) {
-    answers_.append({answer, std::move(whileShown)});
-}
-
-void MessageBoxCatcher::expectDialog(std::function<void(QWidget&)> handle) {
-    dialogs_.append(std::move(handle));
-}
-
-QList<SeenBox> MessageBoxCatcher::takeSeen() {
-    return std::exchange(seen_, {});
-}
-
-bool MessageBoxCatcher::sawUnexpected() const {
-    return unexpected_;
-}
-
 void MessageBoxCatcher::poll() {
     QWidget* modal = QApplication::activeModalWidget();
     if (modal == nullptr || !modal->isVisible()) {
         return;
     }
+    seen_.append({modal->windowTitle(), {}, {}, {}, modal->frameGeometry()});
     auto* box = qobject_cast<QMessageBox*>(modal);
     if (box == nullptr) {
-        const bool expected = !dialogs_.isEmpty();
-        seen_.append({modal->windowTitle(),
-                      {},
-                      {},
-                      {},
-                      QMessageBox::NoIcon,
-                      modal->frameGeometry(),
-                      expected});
-        unexpected_ = unexpected_ || !expected;
-        if (expected) {
-            dialogs_.takeFirst()(*modal);
-        } else {
+        unexpected_ = unexpected_ || dialogs_.isEmpty();
+        if (dialogs_.isEmpty()) {
             modal->close();
+        } else {
+            dialogs_.takeFirst()(*modal);
         }
         return;
     }
-    SeenBox seen{box->windowTitle(),   box->text(),        {}, {}, box->icon(),
-                 box->frameGeometry(), !answers_.isEmpty()};
+    SeenBox& seen = seen_.last();
+    seen.text = box->text();
     for (QAbstractButton* button : box->buttons()) {
         seen.buttons.append(button->text());
     }
     if (box->defaultButton() != nullptr) {
         seen.defaultButton = box->defaultButton()->text();
     }
-    seen_.append(seen);
-    unexpected_ = unexpected_ || !seen.expected;
-    if (seen.expected) {
+    QAbstractButton* answer = nullptr;
+    unexpected_ = unexpected_ || answers_.isEmpty();
+    if (!answers_.isEmpty()) {
         const Answer next = answers_.takeFirst();
         if (next.whileShown) {
             next.whileShown();
         }
-        QAbstractButton* answer = box->button(next.button);
-        if (answer != nullptr) {
-            answer->click();
-            return;
-        }
+        answer = box->button(next.button);
     }
-    box->reject();
+    if (answer != nullptr) {
+        answer->click();
+    } else {
+        box->reject();
+    }
 }
 
 void WindowFixture::initTestCase() {
@@ -92,27 +66,19 @@ void WindowFixture::cleanup() {
     const bool unexpected = boxes_->sawUnexpected();
     boxes_.reset();
     window_.reset();
-    QVERIFY2(!unexpected, "a message box appeared that the test did not expect");
+    QVERIFY2(!unexpected, "a modal window appeared that the test did not expect");
 }
 
-QPlainTextEdit* WindowFixture::field(const char* name) {
-    return window_->findChild<QPlainTextEdit*>(QString::fromUtf8(name));
-}
-
-QPushButton* WindowFixture::button(const char* name) {
-    return window_->findChild<QPushButton*>(QString::fromUtf8(name));
-}
-
-void WindowFixture::setField(const char* name, const QString& text) {
-    field(name)->setPlainText(text);
-}
-
-QString WindowFixture::fieldText(const char* name) {
-    return field(name)->toPlainText();
-}
-
-void WindowFixture::click(const char* name) {
+void WindowFixture::click(const QString& name) {
     QPushButton* target = button(name);
-    QVERIFY2(target != nullptr, name);
+    QVERIFY2(target != nullptr, qPrintable(name));
     QTest::mouseClick(target, Qt::LeftButton);
+}
+
+QList<SeenBox> WindowFixture::clickSeeing(const QString& name, int okBoxes) {
+    for (int i = 0; i < okBoxes; ++i) {
+        boxes_->expectBox(QMessageBox::Ok);
+    }
+    click(name);
+    return boxes_->takeSeen();
 }

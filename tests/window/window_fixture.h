@@ -4,49 +4,43 @@
 
 #include "window/main_window.h"
 
-#include <QList>
 #include <QMessageBox>
-#include <QObject>
-#include <QStringList>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTimer>
 
 #include <functional>
 #include <memory>
+#include <utility>
 
-class QPlainTextEdit;
-class QPushButton;
-
-// A message box as the user saw it.
+// A modal window as the user saw it; only the title and frame of a dialog
+// that is not a message box are filled in.
 struct SeenBox {
     QString title;
     QString text;
-    QStringList buttons; // captions, in the order the box lists them
+    QStringList buttons;
     QString defaultButton;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QRect frame; // where the box stood on the screen, frame included
-    bool expected = false;
+    QRect frame; // frame included
 };
 
-// Every 10 ms, looks for a modal window. A message box is recorded and
-// answered with the next queued button; a box nobody queued an answer for is
-// recorded as unexpected and rejected, so that a test fails instead of hanging.
+// Every 10 ms, looks for a modal window and records it. A message box is
+// answered with the next queued button, after its `whileShown` has run; another
+// dialog is handed to the next queued handler, which must close it. One that
+// nothing was queued for is closed and counted as unexpected, so that a test
+// fails instead of hanging.
 class MessageBoxCatcher : public QObject {
     Q_OBJECT
 
 public:
     MessageBoxCatcher();
-
-    // The button that the next box is to be closed with; `whileShown` runs
-    // before the box is answered.
     void expectBox(QMessageBox::StandardButton answer = QMessageBox::Ok,
-                   std::function<void()> whileShown = {});
-    // The next modal window that is not a message box is handed to `handle`,
-    // which must close it.
-    void expectDialog(std::function<void(QWidget&)> handle);
-    // The boxes seen so far, and empties the record.
-    QList<SeenBox> takeSeen();
-    // True when some box came without an expected answer.
-    bool sawUnexpected() const;
+                   std::function<void()> whileShown = {}) {
+        answers_.append({answer, std::move(whileShown)});
+    }
+    void expectDialog(std::function<void(QWidget&)> handle) { dialogs_.append(std::move(handle)); }
+    // The windows seen so far; empties the record.
+    QList<SeenBox> takeSeen() { return std::exchange(seen_, {}); }
+    bool sawUnexpected() const { return unexpected_; }
 
 private:
     void poll();
@@ -55,7 +49,6 @@ private:
         QMessageBox::StandardButton button;
         std::function<void()> whileShown;
     };
-
     QTimer timer_;
     QList<Answer> answers_;
     QList<std::function<void(QWidget&)>> dialogs_;
@@ -70,14 +63,16 @@ class WindowFixture : public QObject {
 protected:
     MainWindow& window() { return *window_; }
     MessageBoxCatcher& boxes() { return *boxes_; }
-
-    QPlainTextEdit* field(const char* name);
-    QPushButton* button(const char* name);
-    // Replaces a number field's text, as a paste by the user does.
-    void setField(const char* name, const QString& text);
-    QString fieldText(const char* name);
+    QPushButton* button(const QString& name) { return window_->findChild<QPushButton*>(name); }
+    QPlainTextEdit* field(const QString& name) { return window_->findChild<QPlainTextEdit*>(name); }
+    // Replaces a field's text, as a paste by the user does.
+    void setField(const QString& name, const QString& text) { field(name)->setPlainText(text); }
+    QString fieldText(const QString& name) { return field(name)->toPlainText(); }
     // A mouse click on the named button; returns once its handler has ended.
-    void click(const char* name);
+    void click(const QString& name);
+    // Answers the next `okBoxes` message boxes with OK, clicks the button and
+    // returns every window seen meanwhile.
+    QList<SeenBox> clickSeeing(const QString& name, int okBoxes);
 
     // Qt Test finds these by name; a test that has its own calls them first.
 protected slots:
