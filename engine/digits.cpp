@@ -8,8 +8,16 @@
 namespace engine::detail {
 
 void requireDigits(std::string_view text) {
+    // One pass without an early exit, which the compiler can vectorise; the
+    // offending character is looked for only when there is one.
+    unsigned char outside = 0;
     for (const char c : text) {
-        digitValue(c);
+        outside |= static_cast<unsigned char>(static_cast<unsigned char>(c - '0') > 9);
+    }
+    if (outside != 0) {
+        for (const char c : text) {
+            digitValue(c);
+        }
     }
 }
 
