@@ -1,4 +1,5 @@
 #include "engine/engine.h"
+#include "oracle.h"
 
 #include <gtest/gtest.h>
 
@@ -6,26 +7,8 @@ namespace {
 
 using engine::Text;
 
-struct KernelCase {
-    Text first;
-    Text second;
-    Text expected;
-    Text firstAfter;
-    Text secondAfter;
-};
-
-void expectKernel(Text (*kernel)(Text&, Text&), const KernelCase& c) {
-    Text first = c.first;
-    Text second = c.second;
-    EXPECT_EQ(kernel(first, second), c.expected) << "'" << c.first << "', '" << c.second << "'";
-    EXPECT_EQ(first, c.firstAfter)
-        << "first argument after '" << c.first << "', '" << c.second << "'";
-    EXPECT_EQ(second, c.secondAfter)
-        << "second argument after '" << c.first << "', '" << c.second << "'";
-}
-
 TEST(PlusplusTest, SumsAndWhatTheArgumentsHoldAfterwards) {
-    const KernelCase cases[] = {
+    const oracle::TwoTextCase cases[] = {
         {"999", "1", "1000", "999", "1"},
         {"-5", "-7", "-12", "5", "7"},
         {"12", "0", "12", "12", "0"},
@@ -52,12 +35,12 @@ TEST(PlusplusTest, SumsAndWhatTheArgumentsHoldAfterwards) {
         {"0", ".0", "0", "0", ""},
     };
     for (const auto& c : cases) {
-        expectKernel(engine::Plusplus, c);
+        oracle::expectTwoTextCase(engine::Plusplus, c);
     }
 }
 
 TEST(MoinsmoinsTest, DifferencesAndWhatTheArgumentsHoldAfterwards) {
-    const KernelCase cases[] = {
+    const oracle::TwoTextCase cases[] = {
         {"5", "5", "0", "5", "5"},
         {"100", "99", "1", "100", "99"},
         {"99", "100", "-1", "99", "100"},
@@ -89,7 +72,7 @@ TEST(MoinsmoinsTest, DifferencesAndWhatTheArgumentsHoldAfterwards) {
         {"-", "0", "0", "-", "0"},
     };
     for (const auto& c : cases) {
-        expectKernel(engine::Moinsmoins, c);
+        oracle::expectTwoTextCase(engine::Moinsmoins, c);
     }
 }
 

@@ -1,4 +1,5 @@
 #include "engine/engine.h"
+#include "oracle.h"
 
 #include <gtest/gtest.h>
 
@@ -60,16 +61,8 @@ TEST(ResuPartielTest, LastDigitAndCarry) {
     }
 }
 
-struct ProductCase {
-    Text first;
-    Text second;
-    Text expected;
-    Text firstAfter;
-    Text secondAfter;
-};
-
 TEST(MulmulTest, ProductFormAndWhatTheArgumentsHoldAfterwards) {
-    const ProductCase cases[] = {
+    const oracle::TwoTextCase cases[] = {
         {"12", "34", "408", "12", "34"},
         {"99", "99", "9801", "99", "99"},
         {"1.25", "2", "2.50", "125", "2"},
@@ -99,11 +92,7 @@ TEST(MulmulTest, ProductFormAndWhatTheArgumentsHoldAfterwards) {
         {"-", "-", "0", "", ""},
     };
     for (const auto& c : cases) {
-        Text first = c.first;
-        Text second = c.second;
-        EXPECT_EQ(engine::Mulmul(first, second), c.expected) << c.first << " x " << c.second;
-        EXPECT_EQ(first, c.firstAfter) << c.first << " x " << c.second;
-        EXPECT_EQ(second, c.secondAfter) << c.first << " x " << c.second;
+        oracle::expectTwoTextCase(engine::Mulmul, c);
     }
 }
 

@@ -1,9 +1,21 @@
 #include "oracle.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <iostream>
 
 namespace oracle {
+
+void expectTwoTextCase(engine::Text (*procedure)(engine::Text&, engine::Text&),
+                       const TwoTextCase& c) {
+    engine::Text first = c.first;
+    engine::Text second = c.second;
+    const std::string operands = "'" + c.first + "', '" + c.second + "'";
+    EXPECT_EQ(procedure(first, second), c.expected) << operands;
+    EXPECT_EQ(first, c.firstAfter) << "first argument after " << operands;
+    EXPECT_EQ(second, c.secondAfter) << "second argument after " << operands;
+}
 
 mpq_class decimalValue(const std::string& text) {
     std::string digits;

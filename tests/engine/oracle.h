@@ -13,6 +13,19 @@
 
 namespace oracle {
 
+// A procedure of two texts that it rewrites in place, and what it must give.
+struct TwoTextCase {
+    std::string first;
+    std::string second;
+    std::string expected;
+    std::string firstAfter;
+    std::string secondAfter;
+};
+
+// Checks the result and what both arguments hold afterwards.
+void expectTwoTextCase(engine::Text (*procedure)(engine::Text&, engine::Text&),
+                       const TwoTextCase& c);
+
 // The exact value of a number text: optional "+" or "-", digits, at most one
 // point. The empty text and a lone sign are zero.
 mpq_class decimalValue(const std::string& text);
