@@ -115,6 +115,12 @@ Text PuisCalcul(Text& ent, const std::int32_t& lk);
 // The sum of the digits of `ent`, each raised to the power held in Text2.
 Text sommepuis(const Text& ent, WindowServices& window);
 
+// --- Factorial --------------------------------------------------------------
+
+// 1 * 2 * ... * n as a digit text: "1" for n of 1 or less. The same text as
+// multiplying "1" by 2, 3, ..., n in turn with MulCalcul.
+Text factorial(std::int32_t n);
+
 // --- Ackermann function -----------------------------------------------------
 
 // A(m, n) by its recursive definition.

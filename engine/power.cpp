@@ -96,4 +96,12 @@ Text sommepuis(const Text& ent, WindowServices& window) {
     return sum;
 }
 
+Text factorial(std::int32_t n) {
+    Text accumulator = "1";
+    for (std::int32_t i = 2; i <= n; ++i) {
+        accumulator = MulCalcul(accumulator, i);
+    }
+    return accumulator;
+}
+
 } // namespace engine

@@ -15,15 +15,6 @@ using engine::Text;
 constexpr qsizetype FactorialRefusedLength = 5;
 constexpr char FactorialTooLarge[] = "b est trop grand";
 
-// 2 * 3 * ... * n, each step a product of the accumulated text by a machine integer.
-Text factorial(std::int32_t n) {
-    Text accumulator = "1";
-    for (std::int32_t i = 2; i <= n; ++i) {
-        accumulator = engine::MulCalcul(accumulator, i);
-    }
-    return accumulator;
-}
-
 // Characters, not bytes: the field's text is UTF-8.
 qsizetype characterCount(const Text& text) {
     return QString::fromStdString(text).toUcs4().size();
@@ -56,7 +47,7 @@ void factorialCommand(Services& window) {
     runCalculation(window, Calculation::Factorial, [&] {
         const Text result = characterCount(b) >= FactorialRefusedLength
                                 ? Text(FactorialTooLarge)
-                                : factorial(integerOperand(b, Field::Text2));
+                                : engine::factorial(integerOperand(b, Field::Text2));
         computed = true;
         return result;
     });
