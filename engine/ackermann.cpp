@@ -2,6 +2,7 @@
 // recursive definition, run on an explicit stack, for larger a.
 #include "engine/digits.h"
 #include "engine/engine.h"
+#include "engine/progress.h"
 
 #include <algorithm>
 #include <vector>
@@ -87,6 +88,7 @@ Text ackerman(Text& m, Text& n) {
     Text second = n;
     std::vector<Text> pending;
     for (;;) {
+        checkpoint();
         if (hasClosedForm(first)) {
             second = AckerSimple(first, second);
             if (pending.empty()) {

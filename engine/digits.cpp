@@ -1,4 +1,5 @@
 #include "engine/digits.h"
+#include "engine/progress.h"
 
 #include <algorithm>
 #include <cassert>
@@ -179,7 +180,9 @@ Text multiplyMagnitudes(std::string_view a, std::string_view b) {
     std::vector<std::uint16_t> columns(a.size() + b.size() + 1, 0);
 
     const std::size_t n = multiplicand.size();
+    ProgressSteps steps(static_cast<std::int64_t>(multiplier.size()));
     for (std::size_t j = 0; j < multiplier.size(); ++j) {
+        steps.advance();
         const std::uint16_t digit = multiplier[j];
         std::uint16_t* row = columns.data() + j;
         for (std::size_t i = 0; i < n; ++i) {

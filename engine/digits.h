@@ -99,8 +99,4 @@ bool normaliseAndTakeSigns(Text& ent, Text& ent2);
 Text plusplusSteps(Text& ent, Text& ent2);
 Text moinsmoinsSteps(Text& ent, Text& ent2);
 
-// Largest results the engine builds: texts this long already need several
-// hundred megabytes of working copies. Larger powers are refused up front.
-inline constexpr std::int64_t kMaxResultDigits = 100'000'000;
-
 } // namespace engine::detail

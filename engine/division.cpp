@@ -5,6 +5,7 @@
 // The quotient is truncated there, never rounded.
 #include "engine/digits.h"
 #include "engine/engine.h"
+#include "engine/progress.h"
 
 #include <array>
 
@@ -119,9 +120,13 @@ Text longDivision(const Text& dividend, const Text& divisor, WindowServices& win
         pointWritten = true;
     }
     const Text prepared = partial;
+    if (precisionForNextDigit(window) > MaxResultDigits) {
+        throw OutOfRange("precision beyond the longest result");
+    }
     const DivisorMultiples multiples(divisor);
 
     for (std::size_t pass = 1;; ++pass) {
+        checkpoint();
         const bool digitsRemain = prepared.size() - divisorLength > pass - 1;
         const char nextDigit = digitsRemain ? prepared[divisorLength + pass - 1] : '\0';
         partial = Zeronettoyage(partial);

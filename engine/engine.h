@@ -43,6 +43,11 @@ struct Cancelled : Error {
     using Error::Error;
 }; // the user stopped the computation
 
+// The longest result the engine builds, in digits: a power, a quotient's
+// precision or an Ackermann value beyond it is refused with OutOfRange before
+// any work. Such a result still shows in a field.
+inline constexpr std::int64_t MaxResultDigits = 20'000'000;
+
 // Optional blanks, an optional sign, decimal digits, optional blanks, with a
 // value in the 32-bit signed range; anything else gives no value.
 std::optional<std::int32_t> toInt32(const Text& text);

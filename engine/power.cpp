@@ -2,6 +2,7 @@
 // digits of a text each raised to a power.
 #include "engine/digits.h"
 #include "engine/engine.h"
+#include "engine/progress.h"
 
 #include <algorithm>
 #include <array>
@@ -49,7 +50,7 @@ Text PuisCalcul(Text& ent, const std::int32_t& lk) {
     if (lk < 0) {
         return {};
     }
-    if (estimatedPowerDigits(normalBase, lk) > static_cast<double>(detail::kMaxResultDigits)) {
+    if (estimatedPowerDigits(normalBase, lk) > static_cast<double>(MaxResultDigits)) {
         throw OutOfRange("power too large");
     }
     if (normalBase == "0" || normalBase == "1") {
@@ -59,8 +60,10 @@ Text PuisCalcul(Text& ent, const std::int32_t& lk) {
         return normalBase;
     }
     Text power = ent;
+    ProgressSteps steps(lk - 1);
     for (std::int32_t i = 1; i <= lk - 1; ++i) {
         power = Mulmul(power, ent);
+        steps.advance();
     }
     return power;
 }
@@ -75,7 +78,9 @@ Text sommepuis(const Text& ent, WindowServices& window) {
     std::array<std::optional<Text>, 10> powers;
     std::optional<std::int32_t> powersExponent;
     Text sum = "0";
+    ProgressSteps steps(static_cast<std::int64_t>(ent.size()));
     for (const char c : ent) {
+        steps.advance();
         const int digit = detail::digitValue(c);
         const auto exponent = toInt32(window.readField(Field::Text2));
         if (!exponent) {
@@ -98,8 +103,10 @@ Text sommepuis(const Text& ent, WindowServices& window) {
 
 Text factorial(std::int32_t n) {
     Text accumulator = "1";
+    ProgressSteps steps(n);
     for (std::int32_t i = 2; i <= n; ++i) {
         accumulator = MulCalcul(accumulator, i);
+        steps.advance();
     }
     return accumulator;
 }

@@ -35,7 +35,7 @@ QString tooLargeMessage(Calculation calculation) {
     switch (calculation) {
     case Calculation::Power:
     case Calculation::DigitPowerSum:
-        return QStringLiteral("Cette puissance aurait plus de 100 millions de chiffres : la "
+        return QStringLiteral("Cette puissance aurait plus de 20 millions de chiffres : la "
                               "mémoire n'y suffirait pas.\n") +
                Unchanged;
     case Calculation::Ackermann:

@@ -30,7 +30,7 @@ QStringList timestampsBetween(const QDateTime& from, const QDateTime& to) {
 const char* const Forbidden = "Opération interdite";
 const char* const TooLarge = "La valeur de Ackerman(a, b) est bien trop grande";
 const char* const BadB = "L'opérande b doit être un nombre entier de 0 à 2147483647.";
-const char* const PowerTooLarge = "Cette puissance aurait plus de 100 millions de chiffres";
+const char* const PowerTooLarge = "Cette puissance aurait plus de 20 millions de chiffres";
 
 } // namespace
 
