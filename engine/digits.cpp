@@ -1,10 +1,7 @@
 #include "engine/digits.h"
-#include "engine/progress.h"
 
 #include <algorithm>
-#include <cassert>
 #include <limits>
-#include <vector>
 
 namespace engine::detail {
 
@@ -85,124 +82,6 @@ std::int32_t toInt32OrThrow(const Text& text, const char* what) {
         }
     }
     throw NotANumber(std::string(what) + " is not a whole number");
-}
-
-Text addMagnitudes(std::string_view a, std::string_view b) {
-    const std::size_t n = std::max(a.size(), b.size());
-    // Written from the right into a sized buffer; position 0 takes the final carry.
-    Text sum(n + 1, '0');
-    int carry = 0;
-    for (std::size_t i = 1; i <= n; ++i) {
-        const int x = i <= a.size() ? digitValue(a[a.size() - i]) : 0;
-        const int y = i <= b.size() ? digitValue(b[b.size() - i]) : 0;
-        const int s = x + y + carry;
-        sum[n + 1 - i] = static_cast<char>('0' + s % 10);
-        carry = s / 10;
-    }
-    if (carry == 0) {
-        sum.erase(0, 1);
-    } else {
-        sum[0] = '1';
-    }
-    return sum;
-}
-
-Text subtractMagnitudes(std::string_view larger, std::string_view smaller) {
-    const std::size_t n = larger.size();
-    Text difference(n, '0');
-    int borrow = 0;
-    for (std::size_t i = 1; i <= n; ++i) {
-        const int x = digitValue(larger[n - i]);
-        const int y = i <= smaller.size() ? digitValue(smaller[smaller.size() - i]) : 0;
-        int d = x - y - borrow;
-        borrow = d < 0 ? 1 : 0;
-        if (borrow != 0) {
-            d += 10;
-        }
-        difference[n - i] = static_cast<char>('0' + d);
-    }
-    assert(borrow == 0 && "the larger magnitude must come first");
-    return difference;
-}
-
-namespace {
-
-// Column sums are held in 16 bits so that the inner loop vectorises; one row
-// adds at most 81 to a column, so carries are propagated every kRowsPerFlush
-// rows, before any column can pass 65535.
-constexpr std::size_t kRowsPerFlush = 800;
-
-std::vector<std::uint16_t> digitsUnitsFirst(std::string_view text) {
-    std::vector<std::uint16_t> digits(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        digits[i] = static_cast<std::uint16_t>(digitValue(text[text.size() - 1 - i]));
-    }
-    return digits;
-}
-
-// Leaves every column below 10, carrying into the columns above.
-void propagateCarries(std::vector<std::uint16_t>& columns) {
-    std::uint32_t carry = 0;
-    for (auto& column : columns) {
-        const std::uint32_t value = column + carry;
-        column = static_cast<std::uint16_t>(value % 10);
-        carry = value / 10;
-    }
-}
-
-// A single row: one pass from the units with the carry, as powers of small
-// bases do many times.
-Text multiplyByDigit(std::string_view a, int digit) {
-    Text product(a.size() + 1, '0');
-    int carry = 0;
-    for (std::size_t i = a.size(); i-- > 0;) {
-        const int step = digitValue(a[i]) * digit + carry;
-        product[i + 1] = static_cast<char>('0' + step % 10);
-        carry = step / 10;
-    }
-    product[0] = static_cast<char>('0' + carry);
-    const auto firstNonZero = product.find_first_not_of('0');
-    product.erase(0, std::min(firstNonZero, product.size() - 1));
-    return product;
-}
-
-} // namespace
-
-Text multiplyMagnitudes(std::string_view a, std::string_view b) {
-    if (a.size() < b.size()) {
-        std::swap(a, b);
-    }
-    if (b.size() == 1) {
-        return multiplyByDigit(a, digitValue(b.front()));
-    }
-    const std::vector<std::uint16_t> multiplicand = digitsUnitsFirst(a);
-    const std::vector<std::uint16_t> multiplier = digitsUnitsFirst(b);
-    std::vector<std::uint16_t> columns(a.size() + b.size() + 1, 0);
-
-    const std::size_t n = multiplicand.size();
-    ProgressSteps steps(static_cast<std::int64_t>(multiplier.size()));
-    for (std::size_t j = 0; j < multiplier.size(); ++j) {
-        steps.advance();
-        const std::uint16_t digit = multiplier[j];
-        std::uint16_t* row = columns.data() + j;
-        for (std::size_t i = 0; i < n; ++i) {
-            row[i] = static_cast<std::uint16_t>(row[i] + multiplicand[i] * digit);
-        }
-        if ((j + 1) % kRowsPerFlush == 0) {
-            propagateCarries(columns);
-        }
-    }
-    propagateCarries(columns);
-
-    std::size_t top = columns.size();
-    while (top > 1 && columns[top - 1] == 0) {
-        --top;
-    }
-    Text product(top, '0');
-    for (std::size_t i = 0; i < top; ++i) {
-        product[top - 1 - i] = static_cast<char>('0' + columns[i]);
-    }
-    return product;
 }
 
 } // namespace engine::detail

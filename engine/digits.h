@@ -1,7 +1,6 @@
-// Helpers shared by the engine's procedures: digit conversion, zero forms,
-// checked 32-bit lengths, and the magnitude kernels that do the digit work of
-// the signed procedures. Magnitudes here are texts of decimal digits without a
-// sign; every kernel throws NotANumber on any other character.
+// Helpers shared by the engine's procedures on texts: the checks that a text
+// holds digits where digits are needed (the only place where NotANumber is
+// thrown), zero forms, signs, and checked 32-bit lengths.
 #pragma once
 
 #include "engine/engine.h"
@@ -55,21 +54,6 @@ std::int32_t checkedAdd(std::int32_t a, std::int32_t b);
 // it is not a whole number at all, OutOfRange when it is one beyond 32 bits.
 std::int32_t toInt32OrThrow(const Text& text, const char* what);
 
-// Sum of two magnitudes over the longer length, units first, with a final
-// carry digit when there is one. Leading zeros of the operands stay in the sum
-// ("007" + "3" gives "010").
-Text addMagnitudes(std::string_view a, std::string_view b);
-
-// larger - smaller for two magnitudes with larger >= smaller in value and
-// larger at least as long; the difference has the length of `larger`
-// (leading zeros kept).
-Text subtractMagnitudes(std::string_view larger, std::string_view smaller);
-
-// The product of two magnitudes (leading zeros allowed) without leading zeros:
-// "0" for a zero product. Schoolbook long multiplication: every digit of the
-// shorter operand times every digit of the longer, summed column by column.
-Text multiplyMagnitudes(std::string_view a, std::string_view b);
-
 // "0" when the text is empty or a lone "-": a sum or difference never comes out
 // as either.
 inline void makeZeroIfBare(Text& text) {
@@ -93,10 +77,5 @@ template <class Steps> Text onCopies(Text& ent, Text& ent2, Steps&& steps) {
 // Normalises both operands in place and removes the "-" of each; true when
 // exactly one of them was negative.
 bool normaliseAndTakeSigns(Text& ent, Text& ent2);
-
-// The signed procedures' steps on their own variables; the public procedures
-// run them on copies so that the same variable may be passed twice.
-Text plusplusSteps(Text& ent, Text& ent2);
-Text moinsmoinsSteps(Text& ent, Text& ent2);
 
 } // namespace engine::detail

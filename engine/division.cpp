@@ -1,13 +1,13 @@
-// Long division of signed integer texts: the dividend's digits are brought
-// down one at a time, each quotient digit is found by trying the multiples
-// 9, 8, ..., 1 of the divisor, and the quotient goes on past the point until
-// the division ends or holds the window's precision in digits after the point.
-// The quotient is truncated there, never rounded.
+// Division of signed integer texts. Divdiv writes the raw quotient of long
+// division, truncated after the window's precision in digits after the point,
+// never rounded; the quotient itself comes from one division on limbs.
+// Quotient1chif and Quotient2chif find one quotient digit by trying the
+// multiples 9, 8, ..., 1 of the divisor.
 #include "engine/digits.h"
 #include "engine/engine.h"
-#include "engine/progress.h"
+#include "engine/magnitude.h"
 
-#include <array>
+#include <string>
 
 namespace engine {
 
@@ -75,25 +75,8 @@ std::int16_t digitForLongerDividend(const Text& ent, Text& reste, MultipleOf&& m
     return 0;
 }
 
-// k times the divisor for k = 1 to 9, computed once per division: every
-// quotient digit tries the same multiples.
-class DivisorMultiples {
-public:
-    explicit DivisorMultiples(const Text& divisor) {
-        for (std::int16_t k = 1; k <= 9; ++k) {
-            Text operand = divisor;
-            Text factor = std::to_string(k);
-            multiples_[static_cast<std::size_t>(k)] = Mulmul(operand, factor);
-        }
-    }
-    const Text& operator()(std::int16_t k) const { return multiples_[static_cast<std::size_t>(k)]; }
-
-private:
-    std::array<Text, 10> multiples_;
-};
-
-// Raises the precision to its floor before a digit, as the field shows it.
-std::int32_t precisionForNextDigit(WindowServices& window) {
+// Raises the precision to its floor before the first digit, as the field shows it.
+std::int32_t precisionForDigits(WindowServices& window) {
     if (window.precision() < kMinimumPrecision) {
         window.setPrecision(kMinimumPrecision);
         window.writeField(Field::Text4, std::to_string(kMinimumPrecision));
@@ -101,74 +84,60 @@ std::int32_t precisionForNextDigit(WindowServices& window) {
     return window.precision();
 }
 
-// Long division of two nonzero magnitudes without leading zeros. The raw
-// quotient opens with "0" when the first chunk is smaller than the divisor
-// (10 / 4 gives "02.50"), with "0." and zeros when the dividend is shorter,
-// and carries one surplus "0" when the division ends exactly.
-Text longDivision(const Text& dividend, const Text& divisor, WindowServices& window) {
-    const std::size_t dividendLength = dividend.size();
-    const std::size_t divisorLength = divisor.size();
-
-    Text quotient;
-    Text partial = dividend;
-    bool pointWritten = false;
-    std::size_t digitsAfterPoint = 0;
-    if (dividendLength < divisorLength) {
-        digitsAfterPoint = divisorLength - dividendLength - 1;
-        quotient = "0." + Text(digitsAfterPoint, '0');
-        partial += Text(divisorLength - dividendLength, '0');
-        pointWritten = true;
+// The digits after the point of a quotient cut after `fraction` digits, where
+// `exact` tells whether nothing remained at the cut. Long division stops at
+// the first digit that leaves no remainder and writes one surplus "0" after
+// it; otherwise it stops after `fraction` digits.
+Text fractionDigits(Text fraction, bool exact) {
+    if (exact) {
+        const auto last = fraction.find_last_not_of('0');
+        fraction.erase(last == Text::npos ? 0 : last + 1);
+        fraction += '0';
     }
-    const Text prepared = partial;
-    if (precisionForNextDigit(window) > MaxResultDigits) {
+    return fraction;
+}
+
+// Long division of two nonzero magnitudes without leading zeros, giving the
+// same raw quotient as bringing the dividend's digits down one at a time:
+// with n = LA - LB + 1 digits before the point (LA, LB the two lengths), the
+// integer part padded to n digits (10 / 4 gives "02.50"); when the dividend
+// is shorter, "0." and the LB - LA - 1 zeros that start its fraction; one
+// surplus "0" when the division ends exactly (6 / 3 gives "2.0"), and no point
+// at all when it already ends with the dividend's last digit (60 / 3 gives
+// "20"). The fraction stops after the precision's digits, cut, not rounded.
+// All of it comes from one limb division of dividend * 10^P by the divisor.
+Text longDivision(const Text& dividend, const Text& divisor, WindowServices& window) {
+    if (dividend == "0") {
+        // A dividend of zeros that stood behind a "-" ends at once, before the
+        // precision is looked at: the first partial dividend is already zero.
+        return dividend.size() < divisor.size()
+                   ? "0." + Text(divisor.size() - dividend.size() - 1, '0') + "0"
+                   : Text("0");
+    }
+    const std::int32_t precision = precisionForDigits(window);
+    if (precision > MaxResultDigits) {
         throw OutOfRange("precision beyond the longest result");
     }
-    const DivisorMultiples multiples(divisor);
+    const auto fractionLength = static_cast<std::size_t>(precision);
+    const detail::Magnitude scaled =
+        detail::shiftDecimal(detail::toMagnitude(dividend), fractionLength);
+    const detail::Division division = detail::divide(scaled, detail::toMagnitude(divisor));
+    const bool exact = division.remainder.empty();
 
-    for (std::size_t pass = 1;; ++pass) {
-        checkpoint();
-        const bool digitsRemain = prepared.size() - divisorLength > pass - 1;
-        const char nextDigit = digitsRemain ? prepared[divisorLength + pass - 1] : '\0';
-        partial = Zeronettoyage(partial);
-        if (!digitsRemain && partial == "0") {
-            quotient += '0';
-            break;
-        }
-        const auto precision = static_cast<std::size_t>(precisionForNextDigit(window));
-        if (digitsAfterPoint > 0 && digitsAfterPoint >= precision) {
-            // Only the zeros of a much longer divisor can pass the precision:
-            // the quotient is then its value truncated, "0." and zeros.
-            quotient.resize(quotient.size() - (digitsAfterPoint - precision));
-            break;
-        }
-
-        const Text chunk = pass == 1 ? partial.substr(0, divisorLength) : partial;
-        Text remainder;
-        std::int16_t digit = 0;
-        if (chunk.size() == divisorLength) {
-            digit = digitForEqualLength(chunk, divisor, remainder, multiples);
-        } else if (chunk.size() == divisorLength + 1) {
-            digit = digitForLongerDividend(chunk, remainder, multiples);
-        }
-        if (digit == 0) {
-            remainder = chunk;
-        }
-
-        quotient += static_cast<char>('0' + digit);
-        if (pointWritten) {
-            ++digitsAfterPoint;
-        }
-        if (digitsRemain) {
-            partial = remainder + nextDigit;
-        } else {
-            if (!pointWritten) {
-                quotient += '.';
-                pointWritten = true;
-            }
-            partial = remainder + '0';
-        }
+    if (dividend.size() < divisor.size()) {
+        const Text fraction = detail::toDigits(division.quotient, fractionLength);
+        return "0." + fractionDigits(fraction, exact);
     }
-    return quotient;
+    const std::size_t integerLength = dividend.size() - divisor.size() + 1;
+    const Text digits = detail::toDigits(division.quotient, integerLength + fractionLength);
+    const Text integerPart = digits.substr(0, integerLength);
+    const Text fraction = digits.substr(integerLength);
+    const bool endsWithDividend =
+        exact && integerPart.back() == '0' && fraction.find_first_not_of('0') == Text::npos;
+    if (endsWithDividend) {
+        return integerPart;
+    }
+    return integerPart + "." + fractionDigits(fraction, exact);
 }
 
 // The steps of Divdiv on its own two variables (see Divdiv).

@@ -1,8 +1,9 @@
 // Multiplication of number texts: MulCalcul multiplies a digit string by a
 // machine integer in one pass from the units; Mulmul multiplies two signed
-// decimal texts by schoolbook long multiplication and places sign and point.
+// decimal texts on limbs and places sign and point.
 #include "engine/digits.h"
 #include "engine/engine.h"
+#include "engine/magnitude.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -11,6 +12,14 @@
 namespace engine {
 
 namespace {
+
+// The product of two digit texts (leading zeros allowed), without leading
+// zeros: "0" for a zero product. Equal operands are squared.
+Text productOfDigits(const Text& a, const Text& b) {
+    const detail::Magnitude x = detail::toMagnitude(a);
+    const detail::Magnitude y = detail::toMagnitude(b);
+    return detail::toDigits(x == y ? detail::square(x) : detail::multiply(x, y));
+}
 
 // The product's point: `total` digits from the right, with "0." and zeros in
 // front when the product has no more digits than that.
@@ -40,7 +49,7 @@ Text mulmulSteps(Text& ent, Text& ent2) {
             ent = SansVirgule(ent);
             ent2 = SansVirgule(ent2);
         }
-        product = detail::multiplyMagnitudes(ent, ent2);
+        product = productOfDigits(ent, ent2);
         if (total > 0) {
             product = placePoint(product, total);
         }

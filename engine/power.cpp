@@ -1,45 +1,69 @@
-// Whole powers of number texts by repeated multiplication, and the sum of the
-// digits of a text each raised to a power.
+// Whole powers of number texts by binary powering on limbs, and the sum of
+// the digits of a text each raised to a power.
 #include "engine/digits.h"
 #include "engine/engine.h"
+#include "engine/magnitude.h"
 #include "engine/progress.h"
 
-#include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
-#include <optional>
 
 namespace engine {
 
 namespace {
 
-// About how many digits base^exponent has, from the length and the leading
-// digits of a digit text without leading zeros.
-double estimatedPowerDigits(const Text& digits, std::int32_t exponent) {
-    if (digits == "0") {
+using detail::Limb;
+
+// About how many digits value^exponent has.
+double estimatedPowerDigits(const detail::Magnitude& value, std::int32_t exponent) {
+    if (value.empty()) {
         return 1.0;
     }
-    constexpr std::size_t kLeadingDigits = 15;
-    const std::size_t leadingCount = std::min(digits.size(), kLeadingDigits);
-    double leading = 0.0;
-    for (std::size_t i = 0; i < leadingCount; ++i) {
-        leading = leading * 10 + (digits[i] - '0');
+    // The top two limbs give the logarithm to far better than a digit.
+    double leading = value.back();
+    std::size_t lowerLimbs = value.size() - 1;
+    if (lowerLimbs > 0) {
+        leading = leading * detail::kLimbBase + value[lowerLimbs - 1];
+        --lowerLimbs;
     }
-    const double log10Base =
-        std::log10(leading) + static_cast<double>(digits.size() - leadingCount);
-    return log10Base * exponent + 1;
+    const double log10Value =
+        std::log10(leading) + static_cast<double>(lowerLimbs * detail::kLimbDigits);
+    return log10Value * exponent + 1;
+}
+
+bool powerTooLong(const detail::Magnitude& value, std::int32_t exponent) {
+    return estimatedPowerDigits(value, exponent) > static_cast<double>(MaxResultDigits);
+}
+
+// base^exponent for exponent >= 1: squares for the bits of the exponent from
+// the top, one product by the base for each bit that is set.
+detail::Magnitude raise(const detail::Magnitude& base, std::uint32_t exponent) {
+    const int bits = std::bit_width(exponent);
+    ProgressSteps steps(bits - 1);
+    detail::Magnitude power = base;
+    for (int bit = bits - 2; bit >= 0; --bit) {
+        power = detail::square(power);
+        if (((exponent >> bit) & 1U) != 0) {
+            power = detail::multiply(power, base);
+        }
+        steps.advance();
+    }
+    return power;
 }
 
 } // namespace
 
-// The base is a natural number text (an optional "+", digits; NotANumber
-// otherwise). Exponent 1 gives `ent` exactly as passed, 0 gives "1", a negative exponent
-// the empty text. From 2 on, lk - 1 multiplications by the base, whose
-// variable Mulmul leaves in its normal form. Powers that would pass the
-// engine's largest result are refused before any work.
+// The base is a natural number text (an optional "+", digits, a point
+// followed only by zeros; NotANumber otherwise). Exponent 1 gives `ent`
+// exactly as passed, 0 gives "1", a negative exponent the empty text. From 2
+// on, the power without leading zeros, and `ent` is left in the normal form
+// that repeated multiplication by it leaves (normalised once for the exponent
+// 2, twice from 3 on: "007.0" becomes "007", then "7"). Powers longer than the
+// engine's longest result are refused before any work.
 Text PuisCalcul(Text& ent, const std::int32_t& lk) {
     Text unsignedBase = ent;
-    const Text normalBase = Zeronettoyage(unsignedBase);
+    Text normalBase = Zeronettoyage(unsignedBase);
     detail::requireDigits(normalBase);
     if (lk == 1) {
         return ent;
@@ -50,65 +74,60 @@ Text PuisCalcul(Text& ent, const std::int32_t& lk) {
     if (lk < 0) {
         return {};
     }
-    if (estimatedPowerDigits(normalBase, lk) > static_cast<double>(MaxResultDigits)) {
+    const detail::Magnitude base = detail::toMagnitude(normalBase);
+    if (powerTooLong(base, lk)) {
         throw OutOfRange("power too large");
     }
-    if (normalBase == "0" || normalBase == "1") {
-        // Every product is the base again: skip the lk - 1 multiplications,
-        // leaving the base in the form they would leave it in.
-        ent = normalBase;
-        return normalBase;
-    }
-    Text power = ent;
-    ProgressSteps steps(lk - 1);
-    for (std::int32_t i = 1; i <= lk - 1; ++i) {
-        power = Mulmul(power, ent);
-        steps.advance();
-    }
+    Text power = detail::toDigits(raise(base, static_cast<std::uint32_t>(lk)));
+    ent = lk == 2 ? normalBase : Zeronettoyage(normalBase);
     return power;
 }
 
-// d1^e + d2^e + ... for the digits of `ent`, with e read from the b field for
-// every digit. "0", "", "-" and "-0" give "0" without reading it. The powers of
-// the ten digits are worked out once per exponent.
+// d1^e + d2^e + ... for the digits of `ent`, with e read once from the b
+// field. "0", "", "-" and "-0" give "0" without reading it. The digits are
+// counted, and each of the ten powers is worked out once. A character that is
+// not a digit, or a digit whose power would pass the longest result, stops
+// the sum where it stands, as raising the characters in turn would.
 Text sommepuis(const Text& ent, WindowServices& window) {
     if (ent.empty() || ent == "0" || ent == "-" || ent == "-0") {
         return "0";
     }
-    std::array<std::optional<Text>, 10> powers;
-    std::optional<std::int32_t> powersExponent;
-    Text sum = "0";
-    ProgressSteps steps(static_cast<std::int64_t>(ent.size()));
-    for (const char c : ent) {
-        steps.advance();
-        const int digit = detail::digitValue(c);
-        const auto exponent = toInt32(window.readField(Field::Text2));
-        if (!exponent) {
-            throw OutOfRange("the exponent in the b field is not a 32-bit integer");
-        }
-        if (powersExponent != exponent) {
-            powers.fill(std::nullopt);
-            powersExponent = exponent;
-        }
-        auto& power = powers[static_cast<std::size_t>(digit)];
-        if (!power) {
-            Text base(1, c);
-            power = PuisCalcul(base, *exponent);
-        }
-        Text term = *power;
-        sum = Plusplus(sum, term);
+    detail::digitValue(ent.front());
+    const auto exponent = toInt32(window.readField(Field::Text2));
+    if (!exponent) {
+        throw OutOfRange("the exponent in the b field is not a 32-bit integer");
     }
-    return sum;
-}
+    std::array<bool, 10> tooLong{};
+    for (Limb digit = 2; digit <= 9; ++digit) {
+        tooLong[digit] = *exponent >= 2 && powerTooLong({digit}, *exponent);
+    }
 
-Text factorial(std::int32_t n) {
-    Text accumulator = "1";
-    ProgressSteps steps(n);
-    for (std::int32_t i = 2; i <= n; ++i) {
-        accumulator = MulCalcul(accumulator, i);
+    constexpr std::size_t kCharactersPerStep = 1 << 16;
+    ProgressSteps steps(static_cast<std::int64_t>(ent.size() / kCharactersPerStep + 10));
+    std::array<std::uint64_t, 10> counts{};
+    for (std::size_t i = 0; i < ent.size(); ++i) {
+        const int digit = detail::digitValue(ent[i]);
+        if (tooLong[digit]) {
+            throw OutOfRange("power too large");
+        }
+        ++counts[digit];
+        if (i % kCharactersPerStep == 0) {
+            steps.advance();
+        }
+    }
+
+    detail::Magnitude sum;
+    for (Limb digit = 0; digit <= 9; ++digit) {
+        if (counts[digit] == 0 || *exponent < 0) {
+            continue;
+        }
+        const detail::Magnitude power =
+            *exponent == 0 ? detail::Magnitude{1} : raise({digit}, *exponent);
+        const detail::Magnitude count = detail::toMagnitude(std::to_string(counts[digit]));
+        sum = detail::add(sum, detail::multiply(power, count));
         steps.advance();
     }
-    return accumulator;
+    return detail::toDigits(sum);
 }
 
 } // namespace engine

@@ -74,16 +74,6 @@ TEST(SommepuisTest, SumsOfDigitPowers) {
     }
 }
 
-TEST(SommepuisTest, ReadsTheExponentForEveryCharacterButNotForZero) {
-    oracle::FakeWindow window;
-    window.fields[engine::Field::Text2] = "3";
-    engine::sommepuis("1531", window);
-    EXPECT_EQ(window.reads[engine::Field::Text2], 4);
-    oracle::FakeWindow zeroWindow;
-    engine::sommepuis("-0", zeroWindow);
-    EXPECT_EQ(zeroWindow.reads[engine::Field::Text2], 0);
-}
-
 TEST(SommepuisTest, TextsPastSixteenBitPositionsAreSummedWhole) {
     oracle::FakeWindow window;
     window.fields[engine::Field::Text2] = "5";

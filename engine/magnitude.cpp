@@ -1,0 +1,189 @@
+// Text to limbs and back, and the kernels of linear cost: compare, add,
+// subtract, multiply by a small factor, shift by powers of ten.
+#include "engine/magnitude.h"
+
+#include <algorithm>
+#include <cassert>
+
+namespace engine::detail {
+
+namespace {
+
+// The value of up to nine digit characters.
+Limb parseLimb(const char* first, const char* last) {
+    Limb value = 0;
+    for (; first != last; ++first) {
+        assert(*first >= '0' && *first <= '9');
+        value = value * 10 + static_cast<Limb>(*first - '0');
+    }
+    return value;
+}
+
+// Writes the nine digits of `limb`, zeros in front, ending just before `end`.
+void writeLimb(char* end, Limb limb) {
+    for (std::size_t i = 0; i < kLimbDigits; ++i) {
+        *--end = static_cast<char>('0' + limb % 10);
+        limb /= 10;
+    }
+}
+
+std::size_t digitCount(Limb limb) {
+    std::size_t count = 1;
+    while (limb >= 10) {
+        limb /= 10;
+        ++count;
+    }
+    return count;
+}
+
+constexpr Limb kMaxLimb = kLimbBase - 1;
+
+} // namespace
+
+Magnitude toMagnitude(std::string_view digits) {
+    Magnitude value((digits.size() + kLimbDigits - 1) / kLimbDigits);
+    const char* end = digits.data() + digits.size();
+    for (auto& limb : value) {
+        const char* start = end - std::min<std::size_t>(kLimbDigits, end - digits.data());
+        limb = parseLimb(start, end);
+        end = start;
+    }
+    trim(value);
+    return value;
+}
+
+std::string toDigits(LimbSpan value, std::size_t minDigits) {
+    value = trimmed(value);
+    const std::size_t valueDigits =
+        value.empty() ? 0 : (value.size() - 1) * kLimbDigits + digitCount(value.back());
+    const std::size_t length = std::max(valueDigits, minDigits);
+    std::string text(length, '0');
+    char* end = text.data() + length;
+    for (std::size_t i = 0; i + 1 < value.size(); ++i, end -= kLimbDigits) {
+        writeLimb(end, value[i]);
+    }
+    if (!value.empty()) {
+        for (Limb top = value.back(); top != 0; top /= 10) {
+            *--end = static_cast<char>('0' + top % 10);
+        }
+    }
+    return text;
+}
+
+void trim(Magnitude& value) {
+    while (!value.empty() && value.back() == 0) {
+        value.pop_back();
+    }
+}
+
+LimbSpan trimmed(LimbSpan value) {
+    std::size_t size = value.size();
+    while (size > 0 && value[size - 1] == 0) {
+        --size;
+    }
+    return value.first(size);
+}
+
+int compare(LimbSpan a, LimbSpan b) {
+    a = trimmed(a);
+    b = trimmed(b);
+    if (a.size() != b.size()) {
+        return a.size() < b.size() ? -1 : 1;
+    }
+    for (std::size_t i = a.size(); i-- > 0;) {
+        if (a[i] != b[i]) {
+            return a[i] < b[i] ? -1 : 1;
+        }
+    }
+    return 0;
+}
+
+Limb addInPlace(Limb* r, const Limb* a, std::size_t n) {
+    Limb carry = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        const Limb sum = r[i] + a[i] + carry; // below 2 * kLimbBase: fits 32 bits
+        carry = sum >= kLimbBase ? 1 : 0;
+        r[i] = sum - carry * kLimbBase;
+    }
+    return carry;
+}
+
+Limb subtractInPlace(Limb* r, const Limb* a, std::size_t n) {
+    Limb borrow = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        const Limb taken = a[i] + borrow;
+        borrow = r[i] < taken ? 1 : 0;
+        r[i] = r[i] + borrow * kLimbBase - taken;
+    }
+    return borrow;
+}
+
+Limb carryInto(Limb* r, std::size_t n, Limb carry) {
+    for (std::size_t i = 0; i < n && carry != 0; ++i) {
+        const Limb sum = r[i] + carry;
+        carry = sum >= kLimbBase ? 1 : 0;
+        r[i] = sum - carry * kLimbBase;
+    }
+    return carry;
+}
+
+Limb borrowFrom(Limb* r, std::size_t n, Limb borrow) {
+    for (std::size_t i = 0; i < n && borrow != 0; ++i) {
+        const Limb value = r[i];
+        r[i] = value >= borrow ? value - borrow : value + kLimbBase - borrow;
+        borrow = value >= borrow ? 0 : 1;
+    }
+    return borrow;
+}
+
+Magnitude add(LimbSpan a, LimbSpan b) {
+    if (a.size() < b.size()) {
+        std::swap(a, b);
+    }
+    Magnitude sum(a.begin(), a.end());
+    sum.push_back(0);
+    const Limb carry = addInPlace(sum.data(), b.data(), b.size());
+    carryInto(sum.data() + b.size(), sum.size() - b.size(), carry);
+    trim(sum);
+    return sum;
+}
+
+Magnitude subtract(LimbSpan larger, LimbSpan smaller) {
+    assert(compare(larger, smaller) >= 0);
+    smaller = trimmed(smaller);
+    Magnitude difference(larger.begin(), larger.end());
+    const Limb borrow = subtractInPlace(difference.data(), smaller.data(), smaller.size());
+    borrowFrom(difference.data() + smaller.size(), difference.size() - smaller.size(), borrow);
+    trim(difference);
+    return difference;
+}
+
+Magnitude multiplyBySmall(LimbSpan value, Limb factor) {
+    assert(factor <= kMaxLimb);
+    Magnitude product(value.size() + 1);
+    std::uint64_t carry = 0;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const std::uint64_t step = std::uint64_t{value[i]} * factor + carry;
+        product[i] = static_cast<Limb>(step % kLimbBase);
+        carry = step / kLimbBase;
+    }
+    product[value.size()] = static_cast<Limb>(carry);
+    trim(product);
+    return product;
+}
+
+Magnitude shiftDecimal(LimbSpan value, std::size_t digits) {
+    value = trimmed(value);
+    if (value.empty()) {
+        return {};
+    }
+    Limb factor = 1;
+    for (std::size_t i = 0; i < digits % kLimbDigits; ++i) {
+        factor *= 10;
+    }
+    Magnitude scaled = multiplyBySmall(value, factor);
+    scaled.insert(scaled.begin(), digits / kLimbDigits, 0);
+    return scaled;
+}
+
+} // namespace engine::detail

@@ -1,0 +1,302 @@
+// Products of magnitudes: schoolbook below kKaratsubaThreshold limbs,
+// Karatsuba above it, slices of the longer operand for lopsided products, and
+// number-theoretic transforms (ntt.cpp) from kTransformThreshold limbs on.
+// Squares take their own path all the way down: each cross product once.
+#include "engine/magnitude.h"
+#include "engine/ntt.h"
+#include "engine/progress.h"
+
+#include <algorithm>
+#include <array>
+#include <cassert>
+#include <vector>
+
+namespace engine::detail {
+
+namespace {
+
+// Operands shorter than this many limbs (on the shorter side) are multiplied
+// by schoolbook; from it on Karatsuba splits them. Chosen with the
+// BM_Multiply benchmark at 16 to 128 limbs: schoolbook's vectorised column
+// sums win up to about 40 limbs, Karatsuba beyond 48.
+constexpr std::size_t kKaratsubaThreshold = 48;
+constexpr std::size_t kKaratsubaSquareThreshold = 64;
+
+// From this many limbs of the shorter operand on, the transform beats
+// Karatsuba (BM_Multiply at 1,000 to 8,000 limbs: even near 1,500 limbs).
+constexpr std::size_t kTransformThreshold = 1536;
+
+// Column sums of 64 bits take at most this many products of two limbs
+// (each below 10^18) between two carry propagations.
+constexpr std::size_t kRowsPerCarry = 18;
+
+// A bump allocator over one block of limbs, handed down the recursion by
+// value so that what a call takes is free again when it returns.
+class Scratch {
+public:
+    Scratch(Limb* data, std::size_t size) : data_(data), size_(size) {}
+    Limb* take(std::size_t n) {
+        assert(n <= size_ && "scratch too small");
+        Limb* taken = data_;
+        data_ += n;
+        size_ -= n;
+        return taken;
+    }
+
+private:
+    Limb* data_;
+    std::size_t size_;
+};
+
+// Enough scratch for any product whose longer operand has n limbs: each
+// Karatsuba level takes 4h + (2h + 1) limbs with h about n / 2.
+std::size_t scratchLimbs(std::size_t n) {
+    return 8 * n + 64;
+}
+
+// Zeroed 64-bit column sums; the small ones of Karatsuba's leaves stay on the stack.
+class ColumnSums {
+public:
+    explicit ColumnSums(std::size_t n) {
+        if (n > local_.size()) {
+            heap_.assign(n, 0);
+            data_ = heap_.data();
+        } else {
+            std::fill(local_.begin(), local_.begin() + static_cast<std::ptrdiff_t>(n), 0);
+        }
+    }
+    std::uint64_t* data() { return data_; }
+    std::uint64_t& operator[](std::size_t k) { return data_[k]; }
+
+private:
+    std::array<std::uint64_t, 4 * kKaratsubaSquareThreshold> local_;
+    std::vector<std::uint64_t> heap_;
+    std::uint64_t* data_ = local_.data();
+};
+
+// Leaves every column below the base, carrying upwards; the last column
+// takes what is left over.
+void propagateCarries(std::uint64_t* columns, std::size_t n) {
+    std::uint64_t carry = 0;
+    for (std::size_t k = 0; k + 1 < n; ++k) {
+        const std::uint64_t value = columns[k] + carry;
+        columns[k] = value % kLimbBase;
+        carry = value / kLimbBase;
+    }
+    columns[n - 1] += carry;
+}
+
+void storeColumns(Limb* r, const std::uint64_t* columns, std::size_t n) {
+    std::uint64_t carry = 0;
+    for (std::size_t k = 0; k < n; ++k) {
+        const std::uint64_t value = columns[k] + carry;
+        r[k] = static_cast<Limb>(value % kLimbBase);
+        carry = value / kLimbBase;
+    }
+    assert(carry == 0);
+}
+
+// r[0, na + nb) = a * b by schoolbook: each row adds a[i] * b[j] into 64-bit
+// column sums, in a loop the compiler vectorises; carries are propagated once
+// every kRowsPerCarry rows.
+void multiplyBasecase(Limb* r, const Limb* a, std::size_t na, const Limb* b, std::size_t nb) {
+    ColumnSums columns(na + nb);
+    for (std::size_t j = 0; j < nb; ++j) {
+        const std::uint64_t factor = b[j];
+        std::uint64_t* row = columns.data() + j;
+        for (std::size_t i = 0; i < na; ++i) {
+            row[i] += a[i] * factor;
+        }
+        if ((j + 1) % kRowsPerCarry == 0) {
+            propagateCarries(columns.data(), j + na + 1);
+        }
+    }
+    storeColumns(r, columns.data(), na + nb);
+}
+
+// r[0, 2n) = a * a: the products a[i] * a[k] with i < k once, doubled, plus
+// the squares a[i] * a[i].
+void squareBasecase(Limb* r, const Limb* a, std::size_t n) {
+    ColumnSums columns(2 * n);
+    for (std::size_t i = 0; i + 1 < n; ++i) {
+        const std::uint64_t factor = a[i];
+        std::uint64_t* row = columns.data() + 2 * i + 1;
+        const Limb* rest = a + i + 1;
+        for (std::size_t k = 0; k + i + 1 < n; ++k) {
+            row[k] += rest[k] * factor;
+        }
+        if ((i + 1) % kRowsPerCarry == 0) {
+            propagateCarries(columns.data(), 2 * n);
+        }
+    }
+    propagateCarries(columns.data(), 2 * n);
+    std::uint64_t carry = 0;
+    for (std::size_t k = 0; k < 2 * n; ++k) {
+        const std::uint64_t diagonal = std::uint64_t{a[k / 2]} * a[k / 2];
+        const std::uint64_t half = k % 2 == 0 ? diagonal % kLimbBase : diagonal / kLimbBase;
+        const std::uint64_t value = 2 * columns[k] + half + carry;
+        r[k] = static_cast<Limb>(value % kLimbBase);
+        carry = value / kLimbBase;
+    }
+    assert(carry == 0);
+}
+
+// d[0, n) = |x[0, n) - y[0, ny)| with ny <= n; true when x < y.
+bool absoluteDifference(Limb* d, const Limb* x, std::size_t n, const Limb* y, std::size_t ny) {
+    const bool below = compare(LimbSpan(x, n), LimbSpan(y, ny)) < 0;
+    if (below) {
+        std::copy(y, y + ny, d);
+        std::fill(d + ny, d + n, 0);
+        [[maybe_unused]] const Limb borrow = subtractInPlace(d, x, n);
+        assert(borrow == 0);
+    } else {
+        std::copy(x, x + n, d);
+        const Limb borrow = subtractInPlace(d, y, ny);
+        borrowFrom(d + ny, n - ny, borrow);
+    }
+    return below;
+}
+
+void multiplyInto(Limb* r, const Limb* a, std::size_t na, const Limb* b, std::size_t nb,
+                  Scratch scratch);
+
+// Adds middle[0, m) into r[0, n) (m <= n), carrying through the rest of r.
+void accumulate(Limb* r, std::size_t n, const Limb* middle, std::size_t m) {
+    const Limb carry = addInPlace(r, middle, m);
+    [[maybe_unused]] const Limb left = carryInto(r + m, n - m, carry);
+    assert(left == 0);
+}
+
+// The middle term of Karatsuba, z0 + z2 - (x0 - x1)(y0 - y1) with the
+// difference product `dm` and its sign, added into r at `offset`.
+void addMiddle(Limb* r, std::size_t n, std::size_t h, const Limb* z0, std::size_t n0,
+               const Limb* z2, std::size_t n2, const Limb* dm, bool productNegative,
+               Scratch scratch) {
+    const std::size_t m = 2 * h + 1;
+    Limb* middle = scratch.take(m);
+    std::fill(middle, middle + m, 0);
+    std::copy(z0, z0 + n0, middle);
+    accumulate(middle, m, z2, n2);
+    if (productNegative) {
+        accumulate(middle, m, dm, 2 * h);
+    } else {
+        const Limb borrow = subtractInPlace(middle, dm, 2 * h);
+        [[maybe_unused]] const Limb left = borrowFrom(middle + 2 * h, 1, borrow);
+        assert(left == 0);
+    }
+    accumulate(r + h, n - h, middle, std::min(m, n - h));
+    assert(m <= n - h || middle[m - 1] == 0);
+}
+
+// Karatsuba for h < nb <= na with h = ceil(na / 2): the low halves have h
+// limbs, the high ones na - h and nb - h.
+void multiplyKaratsuba(Limb* r, const Limb* a, std::size_t na, const Limb* b, std::size_t nb,
+                       Scratch scratch) {
+    checkpoint();
+    const std::size_t h = (na + 1) / 2;
+    const std::size_t ha = na - h;
+    const std::size_t hb = nb - h;
+    multiplyInto(r, a, h, b, h, scratch);
+    multiplyInto(r + 2 * h, a + h, ha, b + h, hb, scratch);
+
+    Limb* da = scratch.take(h);
+    Limb* db = scratch.take(h);
+    Limb* dm = scratch.take(2 * h);
+    const bool productNegative =
+        absoluteDifference(da, a, h, a + h, ha) != absoluteDifference(db, b, h, b + h, hb);
+    multiplyInto(dm, da, h, db, h, scratch);
+    addMiddle(r, na + nb, h, r, 2 * h, r + 2 * h, ha + hb, dm, productNegative, scratch);
+}
+
+// A product whose shorter operand is at most half the longer: the longer is
+// cut into slices as long as the shorter, each multiplied and added in place.
+void multiplyLopsided(Limb* r, const Limb* a, std::size_t na, const Limb* b, std::size_t nb,
+                      Scratch scratch) {
+    std::fill(r, r + na + nb, 0);
+    Limb* slice = scratch.take(2 * nb);
+    for (std::size_t start = 0; start < na; start += nb) {
+        const std::size_t length = std::min(nb, na - start);
+        multiplyInto(slice, b, nb, a + start, length, scratch);
+        accumulate(r + start, na + nb - start, slice, nb + length);
+    }
+}
+
+// r[0, na + nb) = a * b; r must not overlap a, b or the scratch.
+void multiplyInto(Limb* r, const Limb* a, std::size_t na, const Limb* b, std::size_t nb,
+                  Scratch scratch) {
+    if (na < nb) {
+        std::swap(a, b);
+        std::swap(na, nb);
+    }
+    if (nb < kKaratsubaThreshold) {
+        multiplyBasecase(r, a, na, b, nb);
+    } else if (nb <= (na + 1) / 2) {
+        multiplyLopsided(r, a, na, b, nb, scratch);
+    } else {
+        multiplyKaratsuba(r, a, na, b, nb, scratch);
+    }
+}
+
+// r[0, 2n) = a * a by Karatsuba on squares: z0 = x0^2, z2 = x1^2 and the
+// middle term from (x0 - x1)^2, which is never negative.
+void squareInto(Limb* r, const Limb* a, std::size_t n, Scratch scratch) {
+    if (n < kKaratsubaSquareThreshold) {
+        squareBasecase(r, a, n);
+        return;
+    }
+    checkpoint();
+    const std::size_t h = (n + 1) / 2;
+    const std::size_t high = n - h;
+    squareInto(r, a, h, scratch);
+    squareInto(r + 2 * h, a + h, high, scratch);
+    Limb* d = scratch.take(h);
+    Limb* dm = scratch.take(2 * h);
+    absoluteDifference(d, a, h, a + h, high);
+    squareInto(dm, d, h, scratch);
+    addMiddle(r, 2 * n, h, r, 2 * h, r + 2 * h, 2 * high, dm, false, scratch);
+}
+
+Magnitude finished(Magnitude product) {
+    trim(product);
+    return product;
+}
+
+} // namespace
+
+Magnitude multiply(LimbSpan a, LimbSpan b) {
+    a = trimmed(a);
+    b = trimmed(b);
+    if (a.empty() || b.empty()) {
+        return {};
+    }
+    if (std::min(a.size(), b.size()) >= kTransformThreshold) {
+        return finished(multiplyByTransform(a, b));
+    }
+    if (b.size() == 1) {
+        return multiplyBySmall(a, b[0]);
+    }
+    if (a.size() == 1) {
+        return multiplyBySmall(b, a[0]);
+    }
+    Magnitude product(a.size() + b.size());
+    std::vector<Limb> scratch(scratchLimbs(std::max(a.size(), b.size())));
+    multiplyInto(product.data(), a.data(), a.size(), b.data(), b.size(),
+                 Scratch(scratch.data(), scratch.size()));
+    return finished(std::move(product));
+}
+
+Magnitude square(LimbSpan a) {
+    a = trimmed(a);
+    if (a.empty()) {
+        return {};
+    }
+    if (a.size() >= kTransformThreshold) {
+        return finished(squareByTransform(a));
+    }
+    Magnitude product(2 * a.size());
+    std::vector<Limb> scratch(scratchLimbs(a.size()));
+    squareInto(product.data(), a.data(), a.size(), Scratch(scratch.data(), scratch.size()));
+    return finished(std::move(product));
+}
+
+} // namespace engine::detail
