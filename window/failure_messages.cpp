@@ -42,7 +42,10 @@ QString tooLargeMessage(Calculation calculation) {
         return QStringLiteral("La valeur de Ackerman(a, b) est bien trop grande pour être "
                               "calculée.\n") +
                Unchanged;
-    case Calculation::Arithmetic:
+    case Calculation::Sum:
+    case Calculation::Difference:
+    case Calculation::Product:
+    case Calculation::Quotient:
     case Calculation::Factorial:
         break;
     }
@@ -64,7 +67,10 @@ QString nonDigitMessage(Calculation calculation, const FieldTexts& fields) {
                               "élevés à la puissance b.\n")
                    .arg(describeFlaw(fields.result, true)) +
                Unchanged;
-    case Calculation::Arithmetic:
+    case Calculation::Sum:
+    case Calculation::Difference:
+    case Calculation::Product:
+    case Calculation::Quotient:
     case Calculation::Factorial:
     case Calculation::Ackermann:
         break;
@@ -73,6 +79,28 @@ QString nonDigitMessage(Calculation calculation, const FieldTexts& fields) {
 }
 
 } // namespace
+
+QString calculationInProgress(Calculation calculation) {
+    switch (calculation) {
+    case Calculation::Sum:
+        return QStringLiteral("Calcul de a + b…");
+    case Calculation::Difference:
+        return QStringLiteral("Calcul de a - b…");
+    case Calculation::Product:
+        return QStringLiteral("Calcul de a * b…");
+    case Calculation::Quotient:
+        return QStringLiteral("Calcul de a / b…");
+    case Calculation::Power:
+        return QStringLiteral("Calcul de a exposant (b)…");
+    case Calculation::Factorial:
+        return QStringLiteral("Calcul de b !…");
+    case Calculation::Ackermann:
+        return QStringLiteral("Calcul de Ackerman(a, b)…");
+    case Calculation::DigitPowerSum:
+        return QStringLiteral("Calcul de la somme des chiffres du résultat puissance b…");
+    }
+    return {};
+}
 
 QString describeFlaw(const QString& text, bool digitsOnly) {
     bool seenPoint = false;
@@ -140,8 +168,6 @@ QString failureMessage(Calculation calculation, Failure failure, const FieldText
         return tooLargeMessage(calculation);
     case Failure::OutOfMemory:
         return QStringLiteral("La mémoire ne suffit pas pour ce calcul.\n") + Unchanged;
-    case Failure::Cancelled:
-        return QStringLiteral("Le calcul a été interrompu.\n") + Unchanged;
     case Failure::Other:
         break;
     }

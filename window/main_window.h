@@ -43,6 +43,7 @@ public:
     std::optional<window::WriteError> writeTextLine(const QString& path,
                                                     const QString& text) override;
     void closeWindow() override;
+    void runJob(const QString& what, const std::function<void()>& job) override;
 
 public slots:
     void Command1_Click();  // a + b

@@ -163,3 +163,8 @@ std::optional<window::WriteError> MainWindow::writeTextLine(const QString& path,
 void MainWindow::closeWindow() {
     close();
 }
+
+// For now the job runs here, on the window's own thread.
+void MainWindow::runJob(const QString& /*what*/, const std::function<void()>& job) {
+    job();
+}

@@ -122,9 +122,13 @@ private slots:
         QFETCH(QString, result);
         setField("Text1", "-2.5"); // a plays no part
         setField("Text2", b);
+        QString resultWhileShown;
+        boxes().expectBox(QMessageBox::Ok, [&] { resultWhileShown = fieldText("Text3"); });
         const QDateTime before = QDateTime::currentDateTime();
-        const QList<SeenBox> seen = clickSeeing("Command6", 1);
+        click("Command6");
         const QDateTime after = QDateTime::currentDateTime();
+        const QList<SeenBox> seen = boxes().takeSeen();
+        QCOMPARE(resultWhileShown, result); // the box comes after the result
         QCOMPARE(fieldText("Text3"), result);
         QCOMPARE(seen.size(), 1);
         // Titled with the moment the computation started.
