@@ -102,6 +102,25 @@ QString calculationInProgress(Calculation calculation) {
     return {};
 }
 
+QString elapsedTimeText(qint64 seconds) {
+    const auto twoDigits = [](qint64 n) { return QStringLiteral("%1").arg(n, 2, 10, QChar(u'0')); };
+    QString time;
+    if (seconds >= 3600) {
+        time = QStringLiteral("%1 h %2 min %3 s")
+                   .arg(seconds / 3600)
+                   .arg(twoDigits(seconds / 60 % 60), twoDigits(seconds % 60));
+    } else if (seconds >= 60) {
+        time = QStringLiteral("%1 min %2 s").arg(seconds / 60).arg(twoDigits(seconds % 60));
+    } else {
+        time = QStringLiteral("%1 s").arg(seconds);
+    }
+    return QStringLiteral("Temps écoulé : ") + time;
+}
+
+QString stopButtonCaption() {
+    return QStringLiteral("Annuler");
+}
+
 QString describeFlaw(const QString& text, bool digitsOnly) {
     bool seenPoint = false;
     for (qsizetype i = 0; i < text.size(); ++i) {

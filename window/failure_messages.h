@@ -38,6 +38,10 @@ struct FieldTexts {
 
 // What the progress window says is being computed ("Calcul de a + b…").
 QString calculationInProgress(Calculation calculation);
+// How long the computation has run so far, in whole seconds.
+QString elapsedTimeText(qint64 seconds);
+// The caption of the progress window's button that stops the computation.
+QString stopButtonCaption();
 
 // What to tell the user when `calculation` stopped with `failure`. For
 // NotAnInteger, `operand` names the field at fault ('a' or 'b').

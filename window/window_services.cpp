@@ -164,7 +164,6 @@ void MainWindow::closeWindow() {
     close();
 }
 
-// For now the job runs here, on the window's own thread.
-void MainWindow::runJob(const QString& /*what*/, const std::function<void()>& job) {
-    job();
+void MainWindow::runJob(const QString& what, const std::function<void()>& job) {
+    jobs_.run(caption(), what, job);
 }

@@ -16,6 +16,12 @@ void MessageBoxCatcher::poll() {
     if (modal == nullptr || !modal->isVisible()) {
         return;
     }
+    if (modal->objectName() == QLatin1String("progressWindow")) {
+        if (!progress_.isEmpty()) {
+            progress_.takeFirst()(*modal);
+        }
+        return;
+    }
     seen_.append({modal->windowTitle(), {}, {}, {}, modal->frameGeometry()});
     auto* box = qobject_cast<QMessageBox*>(modal);
     if (box == nullptr) {
