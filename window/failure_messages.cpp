@@ -6,6 +6,11 @@ namespace {
 
 const QString Unchanged = QStringLiteral("Le résultat n'a pas été modifié.");
 
+// The engine's longest result, "20 millions de chiffres".
+QString longestResult() {
+    return QStringLiteral("%1 millions de chiffres").arg(engine::MaxResultDigits / 1'000'000);
+}
+
 bool isAsciiDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
@@ -35,17 +40,23 @@ QString tooLargeMessage(Calculation calculation) {
     switch (calculation) {
     case Calculation::Power:
     case Calculation::DigitPowerSum:
-        return QStringLiteral("Cette puissance aurait plus de 20 millions de chiffres : la "
-                              "mémoire n'y suffirait pas.\n") +
+        return QStringLiteral("Cette puissance aurait plus de %1 : la mémoire n'y suffirait "
+                              "pas.\n")
+                   .arg(longestResult()) +
+               Unchanged;
+    case Calculation::Quotient:
+        return QStringLiteral("La précision demandée dépasse %1 après le point : la mémoire "
+                              "n'y suffirait pas.\n")
+                   .arg(longestResult()) +
                Unchanged;
     case Calculation::Ackermann:
         return QStringLiteral("La valeur de Ackerman(a, b) est bien trop grande pour être "
-                              "calculée.\n") +
+                              "calculée : elle aurait plus de %1.\n")
+                   .arg(longestResult()) +
                Unchanged;
     case Calculation::Sum:
     case Calculation::Difference:
     case Calculation::Product:
-    case Calculation::Quotient:
     case Calculation::Factorial:
         break;
     }

@@ -1,6 +1,6 @@
 // Long computations on the real window: it stays alive and takes no input
 // while one runs, shows its progress after half a second, stops on "Annuler"
-// or when closed.
+// or when closed, and refuses up front a quotient it could not hold.
 #include "window_fixture.h"
 
 #include <QApplication>
@@ -71,6 +71,16 @@ private slots:
         setField("Text2", "10");
         click("Command5");
         QCOMPARE(fieldText("Text3"), QStringLiteral("1024"));
+    }
+
+    void quotientBeyondTheLimitIsRefused() {
+        window().writeField(engine::Field::Text4, "20000001");
+        setField("Text3", "777");
+        const QList<SeenBox> seen = clickSeeing("Command4", 1);
+        QCOMPARE(seen.size(), 1);
+        QVERIFY2(seen[0].text.contains(QStringLiteral("20 millions de chiffres")),
+                 qPrintable(seen[0].text));
+        QCOMPARE(fieldText("Text3"), QStringLiteral("777"));
     }
 
     // Closing the window during a job, with the application's event loop
