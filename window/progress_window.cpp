@@ -24,7 +24,6 @@ ProgressWindow::ProgressWindow(const engine::JobControl& control, const QElapsed
     : QDialog(parent), control_(control), clock_(clock) {
     setObjectName(QStringLiteral("progressWindow"));
     setWindowTitle(title);
-    setWindowModality(Qt::ApplicationModal);
     setMinimumWidth(MinimumWidth);
 
     auto* layout = new QVBoxLayout(this);

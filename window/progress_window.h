@@ -13,7 +13,8 @@ class QProgressBar;
 
 namespace window {
 
-// Modal over the whole application while shown. "Annuler", Escape and the
+// Not modal for Qt: the window that runs the job drops its own input instead,
+// so that the user can still close that window. "Annuler", Escape and the
 // window's own close button all reject it, which is how the job's owner learns
 // that the user wants the computation stopped. Enter does nothing, so that a
 // key pressed for the main window cannot stop a computation by chance.

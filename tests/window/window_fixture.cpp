@@ -12,14 +12,16 @@ MessageBoxCatcher::MessageBoxCatcher() {
 }
 
 void MessageBoxCatcher::poll() {
+    if (!progress_.isEmpty()) {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == QLatin1String("progressWindow") && window->isVisible()) {
+                progress_.takeFirst()(*window);
+                return;
+            }
+        }
+    }
     QWidget* modal = QApplication::activeModalWidget();
     if (modal == nullptr || !modal->isVisible()) {
-        return;
-    }
-    if (modal->objectName() == QLatin1String("progressWindow")) {
-        if (!progress_.isEmpty()) {
-            progress_.takeFirst()(*modal);
-        }
         return;
     }
     seen_.append({modal->windowTitle(), {}, {}, {}, modal->frameGeometry()});

@@ -27,9 +27,9 @@ struct SeenBox {
 // answered with the next queued button, after its `whileShown` has run; another
 // dialog is handed to the next queued handler, which must close it. One that
 // nothing was queued for is closed and counted as unexpected, so that a test
-// fails instead of hanging. The progress window of a long computation is
-// neither recorded nor closed: it is handed to the next queued progress
-// handler, if any, and otherwise left to run.
+// fails instead of hanging. The progress window of a long computation (not
+// modal for Qt) is neither recorded nor closed: it is handed to the next
+// queued progress handler, if any, and otherwise left to run.
 class MessageBoxCatcher : public QObject {
     Q_OBJECT
 
