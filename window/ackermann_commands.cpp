@@ -23,27 +23,31 @@ void ackermannCommand(Services& window) {
         window.writeField(Field::Text3, ForbiddenOperation);
         return;
     }
-    runCalculation(window, Calculation::Ackermann, [&] {
+    bool closedForm = false;
+    const auto value = computeResult(window, Calculation::Ackermann, [&](engine::WindowServices&) {
         Text m = a;
         Text n = b;
-        if (integerOperand(a, Field::Text1) >= FirstRecursiveA) {
-            return engine::ackerman(m, n);
-        }
-        const Text value = engine::AckerSimple(m, n);
-        window.showMessage(QStringLiteral("Ackerman(a, b) = ") + QString::fromStdString(value),
-                           Buttons::Ok, window.caption());
-        return value;
+        closedForm = integerOperand(a, Field::Text1) < FirstRecursiveA;
+        return closedForm ? engine::AckerSimple(m, n) : engine::ackerman(m, n);
     });
+    if (!value) {
+        return;
+    }
+    if (closedForm) {
+        window.showMessage(QStringLiteral("Ackerman(a, b) = ") + QString::fromStdString(*value),
+                           Buttons::Ok, window.caption());
+    }
+    window.writeField(Field::Text3, *value);
 }
 
 void digitPowerSumCommand(Services& window) {
     const Text result = window.readField(Field::Text3);
-    runCalculation(window, Calculation::DigitPowerSum, [&] {
+    runCalculation(window, Calculation::DigitPowerSum, [&](engine::WindowServices& fields) {
         try {
-            return engine::sommepuis(result, window);
+            return engine::sommepuis(result, fields);
         } catch (const engine::OutOfRange&) {
             // Either b is not an integer, which is said as such, or the power is too large.
-            integerOperand(window.readField(Field::Text2), Field::Text2);
+            integerOperand(fields.readField(Field::Text2), Field::Text2);
             throw;
         }
     });

@@ -74,11 +74,11 @@ Text placePoint(Text r, std::int32_t digits) {
 using Kernel = Text (*)(Text&, Text&);
 
 // Sum or difference of the two operand fields on the fixed-point frame.
-void fixedPointCommand(Services& window, Kernel kernel) {
+void fixedPointCommand(Services& window, Calculation calculation, Kernel kernel) {
     engine::Verifab(window);
     const Text a = window.readField(Field::Text1);
     const Text b = window.readField(Field::Text2);
-    runCalculation(window, Calculation::Arithmetic, [&] {
+    runCalculation(window, calculation, [&](engine::WindowServices&) {
         FixedPoint operands = alignFractions(a, b);
         Text r = kernel(operands.a, operands.b);
         if (operands.digits > 0) {
@@ -91,18 +91,18 @@ void fixedPointCommand(Services& window, Kernel kernel) {
 } // namespace
 
 void addCommand(Services& window) {
-    fixedPointCommand(window, &engine::Plusplus);
+    fixedPointCommand(window, Calculation::Sum, &engine::Plusplus);
 }
 
 void subtractCommand(Services& window) {
-    fixedPointCommand(window, &engine::Moinsmoins);
+    fixedPointCommand(window, Calculation::Difference, &engine::Moinsmoins);
 }
 
 void multiplyCommand(Services& window) {
     engine::Verifab(window);
     const Text a = window.readField(Field::Text1);
     const Text b = window.readField(Field::Text2);
-    runCalculation(window, Calculation::Arithmetic, [&] {
+    runCalculation(window, Calculation::Product, [&](engine::WindowServices&) {
         Text workA = a;
         Text workB = b;
         return engine::Verif(engine::Mulmul(workA, workB));
@@ -113,9 +113,9 @@ void divideCommand(Services& window) {
     engine::Verifab(window);
     const Text a = window.readField(Field::Text1);
     const Text b = window.readField(Field::Text2);
-    runCalculation(window, Calculation::Arithmetic, [&] {
+    runCalculation(window, Calculation::Quotient, [&](engine::WindowServices& fields) {
         FixedPoint operands = alignFractions(a, b);
-        Text raw = engine::Divdiv(operands.a, operands.b, window);
+        Text raw = engine::Divdiv(operands.a, operands.b, fields);
         // A raw quotient can open with a "0" before its first digit (02.50);
         // the normal form keeps it, so drop it here.
         const Text normal = engine::Zeronettoyage(raw);

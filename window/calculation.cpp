@@ -1,5 +1,7 @@
 #include "window/calculation.h"
 
+#include "window/job_fields.h"
+
 #include <new>
 #include <optional>
 
@@ -28,14 +30,18 @@ std::int32_t integerOperand(const engine::Text& text, engine::Field field) {
     return *value;
 }
 
-void runCalculation(Services& window, Calculation calculation,
-                    const std::function<engine::Text()>& compute) {
+std::optional<engine::Text> computeResult(Services& window, Calculation calculation,
+                                          const Computation& compute) {
+    JobFields fields(window);
     std::optional<Failure> failure;
     QChar operand;
     try {
-        const engine::Text result = compute();
-        window.writeField(engine::Field::Text3, result);
-        return;
+        engine::Text result;
+        window.runJob(calculationInProgress(calculation), [&] { result = compute(fields); });
+        fields.applyTo(window);
+        return result;
+    } catch (const engine::Cancelled&) {
+        return std::nullopt; // stopped by the user, who knows it: nothing to say
     } catch (const NotAnInteger& error) {
         failure = Failure::NotAnInteger;
         operand = error.field == engine::Field::Text1 ? u'a' : u'b';
@@ -43,8 +49,6 @@ void runCalculation(Services& window, Calculation calculation,
         failure = Failure::NotANumber;
     } catch (const engine::OutOfRange&) {
         failure = Failure::OutOfRange;
-    } catch (const engine::Cancelled&) {
-        failure = Failure::Cancelled;
     } catch (const std::bad_alloc&) {
         failure = Failure::OutOfMemory;
     } catch (const std::length_error&) {
@@ -53,16 +57,25 @@ void runCalculation(Services& window, Calculation calculation,
     } catch (const std::exception&) {
         failure = Failure::Other;
     }
+    // What the computation wrote before it failed shows, as it always did.
+    fields.applyTo(window);
 
     // The field texts are read only here, once the failed computation has
     // released what it held.
     const auto text = [&](engine::Field field) {
         return QString::fromStdString(window.readField(field));
     };
-    const FieldTexts fields{text(engine::Field::Text1), text(engine::Field::Text2),
-                            text(engine::Field::Text3)};
-    window.showMessage(failureMessage(calculation, *failure, fields, operand), Buttons::Ok,
+    const FieldTexts texts{text(engine::Field::Text1), text(engine::Field::Text2),
+                           text(engine::Field::Text3)};
+    window.showMessage(failureMessage(calculation, *failure, texts, operand), Buttons::Ok,
                        window.caption());
+    return std::nullopt;
+}
+
+void runCalculation(Services& window, Calculation calculation, const Computation& compute) {
+    if (const auto result = computeResult(window, calculation, compute)) {
+        window.writeField(engine::Field::Text3, *result);
+    }
 }
 
 } // namespace window

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace window {
 
@@ -13,13 +14,23 @@ namespace window {
 // command refuses its operands.
 inline constexpr char ForbiddenOperation[] = "Opération interdite";
 
-// Runs `compute` and writes its whole result into the result field (Text3) in
-// one write. When the computation fails (a character that is not a digit, an
-// operand that is not an integer, a value beyond the engine's limits, memory
-// exhausted), the result field keeps its text and a message box says what
-// went wrong in the terms of `calculation`; the window stays usable.
-void runCalculation(Services& window, Calculation calculation,
-                    const std::function<engine::Text()>& compute);
+// A computation run as a job: it gets the fields as the job sees them (the
+// texts read before it started; see JobFields) and returns the result text.
+using Computation = std::function<engine::Text(engine::WindowServices& fields)>;
+
+// Runs `compute` as a job of the window (Services::runJob) and returns its
+// result once the writes it made to the fields (the division's precision)
+// have been made on the window. When the computation fails (a character that
+// is not a digit, an operand that is not an integer, a value beyond the
+// engine's limits, memory exhausted), a message box says what went wrong in
+// the terms of `calculation` and nothing is returned; the window stays
+// usable. When the user stopped it, nothing is written and nothing is shown.
+std::optional<engine::Text> computeResult(Services& window, Calculation calculation,
+                                          const Computation& compute);
+
+// computeResult, then its result written into the result field (Text3) in one
+// write; the result field keeps its text when there is none.
+void runCalculation(Services& window, Calculation calculation, const Computation& compute);
 
 // True for an operand that the power, factorial and Ackermann commands refuse:
 // one that holds a point, or whose first character other than a blank is "-"
@@ -27,7 +38,7 @@ void runCalculation(Services& window, Calculation calculation,
 bool isForbiddenOperand(const engine::Text& operand);
 
 // The operand's text as a 32-bit integer. When it is not one, the calculation
-// run by runCalculation stops and the message names the operand: `field` is
+// run by computeResult stops and the message names the operand: `field` is
 // Text1 (a) or Text2 (b).
 std::int32_t integerOperand(const engine::Text& text, engine::Field field);
 

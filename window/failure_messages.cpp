@@ -6,6 +6,11 @@ namespace {
 
 const QString Unchanged = QStringLiteral("Le résultat n'a pas été modifié.");
 
+// The engine's longest result, "20 millions de chiffres".
+QString longestResult() {
+    return QStringLiteral("%1 millions de chiffres").arg(engine::MaxResultDigits / 1'000'000);
+}
+
 bool isAsciiDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
@@ -35,14 +40,23 @@ QString tooLargeMessage(Calculation calculation) {
     switch (calculation) {
     case Calculation::Power:
     case Calculation::DigitPowerSum:
-        return QStringLiteral("Cette puissance aurait plus de 20 millions de chiffres : la "
-                              "mémoire n'y suffirait pas.\n") +
+        return QStringLiteral("Cette puissance aurait plus de %1 : la mémoire n'y suffirait "
+                              "pas.\n")
+                   .arg(longestResult()) +
+               Unchanged;
+    case Calculation::Quotient:
+        return QStringLiteral("La précision demandée dépasse %1 après le point : la mémoire "
+                              "n'y suffirait pas.\n")
+                   .arg(longestResult()) +
                Unchanged;
     case Calculation::Ackermann:
         return QStringLiteral("La valeur de Ackerman(a, b) est bien trop grande pour être "
-                              "calculée.\n") +
+                              "calculée : elle aurait plus de %1.\n")
+                   .arg(longestResult()) +
                Unchanged;
-    case Calculation::Arithmetic:
+    case Calculation::Sum:
+    case Calculation::Difference:
+    case Calculation::Product:
     case Calculation::Factorial:
         break;
     }
@@ -64,7 +78,10 @@ QString nonDigitMessage(Calculation calculation, const FieldTexts& fields) {
                               "élevés à la puissance b.\n")
                    .arg(describeFlaw(fields.result, true)) +
                Unchanged;
-    case Calculation::Arithmetic:
+    case Calculation::Sum:
+    case Calculation::Difference:
+    case Calculation::Product:
+    case Calculation::Quotient:
     case Calculation::Factorial:
     case Calculation::Ackermann:
         break;
@@ -73,6 +90,47 @@ QString nonDigitMessage(Calculation calculation, const FieldTexts& fields) {
 }
 
 } // namespace
+
+QString calculationInProgress(Calculation calculation) {
+    switch (calculation) {
+    case Calculation::Sum:
+        return QStringLiteral("Calcul de a + b…");
+    case Calculation::Difference:
+        return QStringLiteral("Calcul de a - b…");
+    case Calculation::Product:
+        return QStringLiteral("Calcul de a * b…");
+    case Calculation::Quotient:
+        return QStringLiteral("Calcul de a / b…");
+    case Calculation::Power:
+        return QStringLiteral("Calcul de a exposant (b)…");
+    case Calculation::Factorial:
+        return QStringLiteral("Calcul de b !…");
+    case Calculation::Ackermann:
+        return QStringLiteral("Calcul de Ackerman(a, b)…");
+    case Calculation::DigitPowerSum:
+        return QStringLiteral("Calcul de la somme des chiffres du résultat puissance b…");
+    }
+    return {};
+}
+
+QString elapsedTimeText(qint64 seconds) {
+    const auto twoDigits = [](qint64 n) { return QStringLiteral("%1").arg(n, 2, 10, QChar(u'0')); };
+    QString time;
+    if (seconds >= 3600) {
+        time = QStringLiteral("%1 h %2 min %3 s")
+                   .arg(seconds / 3600)
+                   .arg(twoDigits(seconds / 60 % 60), twoDigits(seconds % 60));
+    } else if (seconds >= 60) {
+        time = QStringLiteral("%1 min %2 s").arg(seconds / 60).arg(twoDigits(seconds % 60));
+    } else {
+        time = QStringLiteral("%1 s").arg(seconds);
+    }
+    return QStringLiteral("Temps écoulé : ") + time;
+}
+
+QString stopButtonCaption() {
+    return QStringLiteral("Annuler");
+}
 
 QString describeFlaw(const QString& text, bool digitsOnly) {
     bool seenPoint = false;
@@ -140,8 +198,6 @@ QString failureMessage(Calculation calculation, Failure failure, const FieldText
         return tooLargeMessage(calculation);
     case Failure::OutOfMemory:
         return QStringLiteral("La mémoire ne suffit pas pour ce calcul.\n") + Unchanged;
-    case Failure::Cancelled:
-        return QStringLiteral("Le calcul a été interrompu.\n") + Unchanged;
     case Failure::Other:
         break;
     }

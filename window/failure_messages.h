@@ -1,5 +1,6 @@
-// The French texts that tell the user why a calculation gave no result or why
-// the result could not be saved. They all live here.
+// The French texts of the calculations: what the progress window says while
+// one runs, why one gave no result, and why the result could not be saved.
+// They all live here.
 #pragma once
 
 #include "window/services.h"
@@ -13,13 +14,15 @@ enum class Failure {
     NotAnInteger, // an operand that must be a 32-bit integer is not one
     OutOfRange,   // a value or a length went past the engine's limits
     OutOfMemory,  // the texts did not fit in memory
-    Cancelled,    // the user stopped the calculation
     Other,
 };
 
 // The calculation that failed: the same failure means different things in each.
 enum class Calculation {
-    Arithmetic,    // a + b, a - b, a * b, a / b
+    Sum,           // a + b
+    Difference,    // a - b
+    Product,       // a * b
+    Quotient,      // a / b
     Power,         // a to the power b
     Factorial,     // b !
     Ackermann,     // A(a, b)
@@ -32,6 +35,13 @@ struct FieldTexts {
     QString b;
     QString result;
 };
+
+// What the progress window says is being computed ("Calcul de a + b…").
+QString calculationInProgress(Calculation calculation);
+// How long the computation has run so far, in whole seconds.
+QString elapsedTimeText(qint64 seconds);
+// The caption of the progress window's button that stops the computation.
+QString stopButtonCaption();
 
 // What to tell the user when `calculation` stopped with `failure`. For
 // NotAnInteger, `operand` names the field at fault ('a' or 'b').

@@ -7,6 +7,7 @@
 // through which every handler reaches the fields and the system.
 #pragma once
 
+#include "window/job_runner.h"
 #include "window/services.h"
 
 #include <QMainWindow>
@@ -43,6 +44,7 @@ public:
     std::optional<window::WriteError> writeTextLine(const QString& path,
                                                     const QString& text) override;
     void closeWindow() override;
+    void runJob(const QString& what, const std::function<void()>& job) override;
 
 public slots:
     void Command1_Click();  // a + b
@@ -81,6 +83,7 @@ private:
     // Digits after the point in division.
     std::int32_t Precision = 50;
     QString programFolder_;
+    window::JobRunner jobs_{*this};
 
     QPlainTextEdit* Text1 = nullptr;
     QPlainTextEdit* Text2 = nullptr;

@@ -29,7 +29,7 @@ void powerCommand(Services& window) {
         window.writeField(Field::Text3, ForbiddenOperation);
         return;
     }
-    runCalculation(window, Calculation::Power, [&] {
+    runCalculation(window, Calculation::Power, [&](engine::WindowServices&) {
         const std::int32_t exponent = integerOperand(b, Field::Text2);
         Text base = a;
         return engine::PuisCalcul(base, exponent);
@@ -43,17 +43,15 @@ void factorialCommand(Services& window) {
         return;
     }
     const QDateTime start = window.now();
-    bool computed = false;
-    runCalculation(window, Calculation::Factorial, [&] {
-        const Text result = characterCount(b) >= FactorialRefusedLength
-                                ? Text(FactorialTooLarge)
-                                : engine::factorial(integerOperand(b, Field::Text2));
-        computed = true;
-        return result;
+    const auto result = computeResult(window, Calculation::Factorial, [&](engine::WindowServices&) {
+        return characterCount(b) >= FactorialRefusedLength
+                   ? Text(FactorialTooLarge)
+                   : engine::factorial(integerOperand(b, Field::Text2));
     });
-    if (!computed) {
-        return; // the failure has been reported instead of a time
+    if (!result) {
+        return; // the failure has been reported instead of a time, or the user stopped it
     }
+    window.writeField(Field::Text3, *result);
     // Read after the result has been written into the field: its display counts.
     std::int32_t elapsed = elapsedSeconds(start, window.now());
     window.showMessage(QStringLiteral("Temps de calcul: ") + ConvertirSecondes(elapsed),

@@ -163,3 +163,7 @@ std::optional<window::WriteError> MainWindow::writeTextLine(const QString& path,
 void MainWindow::closeWindow() {
     close();
 }
+
+void MainWindow::runJob(const QString& what, const std::function<void()>& job) {
+    jobs_.run(caption(), what, job);
+}

@@ -28,7 +28,8 @@ QStringList timestampsBetween(const QDateTime& from, const QDateTime& to) {
 }
 
 const char* const Forbidden = "Opération interdite";
-const char* const TooLarge = "La valeur de Ackerman(a, b) est bien trop grande";
+const char* const TooLarge = "La valeur de Ackerman(a, b) est bien trop grande pour être "
+                             "calculée : elle aurait plus de 20 millions de chiffres.";
 const char* const BadB = "L'opérande b doit être un nombre entier de 0 à 2147483647.";
 const char* const PowerTooLarge = "Cette puissance aurait plus de 20 millions de chiffres";
 
@@ -65,6 +66,7 @@ private slots:
         row("A(5, 00), recursion shows no box", "Command9", "5", "00", "777", "65533");
         row("A( -1, 2)", "Command9", " -1", "2", "777", Forbidden);
         row("A(5, 1)", "Command9", "5", "1", "777", "777", TooLarge);
+        row("A(4, 3)", "Command9", "4", "3", "777", "777", TooLarge);
         row("A(2, 1y)", "Command9", "2", "1y", "777", "777",
             "L'opérande b contient le caractère « y » en position 2");
         row("153, cubes", "Command18", "", "3", "153", "153");
@@ -122,9 +124,13 @@ private slots:
         QFETCH(QString, result);
         setField("Text1", "-2.5"); // a plays no part
         setField("Text2", b);
+        QString resultWhileShown;
+        boxes().expectBox(QMessageBox::Ok, [&] { resultWhileShown = fieldText("Text3"); });
         const QDateTime before = QDateTime::currentDateTime();
-        const QList<SeenBox> seen = clickSeeing("Command6", 1);
+        click("Command6");
         const QDateTime after = QDateTime::currentDateTime();
+        const QList<SeenBox> seen = boxes().takeSeen();
+        QCOMPARE(resultWhileShown, result); // the box comes after the result
         QCOMPARE(fieldText("Text3"), result);
         QCOMPARE(seen.size(), 1);
         // Titled with the moment the computation started.

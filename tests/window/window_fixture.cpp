@@ -12,6 +12,14 @@ MessageBoxCatcher::MessageBoxCatcher() {
 }
 
 void MessageBoxCatcher::poll() {
+    if (!progress_.isEmpty()) {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == QLatin1String("progressWindow") && window->isVisible()) {
+                progress_.takeFirst()(*window);
+                return;
+            }
+        }
+    }
     QWidget* modal = QApplication::activeModalWidget();
     if (modal == nullptr || !modal->isVisible()) {
         return;

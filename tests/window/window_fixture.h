@@ -27,7 +27,9 @@ struct SeenBox {
 // answered with the next queued button, after its `whileShown` has run; another
 // dialog is handed to the next queued handler, which must close it. One that
 // nothing was queued for is closed and counted as unexpected, so that a test
-// fails instead of hanging.
+// fails instead of hanging. The progress window of a long computation (not
+// modal for Qt) is neither recorded nor closed: it is handed to the next
+// queued progress handler, if any, and otherwise left to run.
 class MessageBoxCatcher : public QObject {
     Q_OBJECT
 
@@ -38,6 +40,9 @@ public:
         answers_.append({answer, std::move(whileShown)});
     }
     void expectDialog(std::function<void(QWidget&)> handle) { dialogs_.append(std::move(handle)); }
+    void expectProgress(std::function<void(QWidget&)> handle) {
+        progress_.append(std::move(handle));
+    }
     // The windows seen so far; empties the record.
     QList<SeenBox> takeSeen() { return std::exchange(seen_, {}); }
     bool sawUnexpected() const { return unexpected_; }
@@ -52,6 +57,7 @@ private:
     QTimer timer_;
     QList<Answer> answers_;
     QList<std::function<void(QWidget&)>> dialogs_;
+    QList<std::function<void(QWidget&)>> progress_;
     QList<SeenBox> seen_;
     bool unexpected_ = false;
 };

@@ -1,0 +1,44 @@
+// Runs a window's jobs on a worker thread, one at a time, while the window
+// stays alive: it repaints, shows a progress window after half a second and
+// takes no input, and closing it stops the job first.
+#pragma once
+
+#include "engine/progress.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace window {
+
+class JobRunner : public QObject {
+    Q_OBJECT
+
+public:
+    explicit JobRunner(QWidget& window);
+
+    // Runs `job` on a worker thread and waits for its end in a local event
+    // loop; throws what the job threw, or engine::Cancelled when the job was
+    // asked to stop meanwhile. The progress window is titled `title` and says
+    // that `what` is being computed. Returns only once the thread has ended,
+    // whatever happens: the job may use the caller's variables.
+    void run(const QString& title, const QString& what, const std::function<void()>& job);
+
+protected:
+    // While a job runs: drops the window's mouse, keyboard and drop input,
+    // and turns a request to close it into a stop, the close following once
+    // the job has ended.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool isInputToTheWindow(QObject* receiver, const QEvent& event) const;
+
+    QWidget& window_;
+    engine::JobControl* running_ = nullptr; // the job's control while one runs
+    bool closeAfterJob_ = false;
+};
+
+} // namespace window
