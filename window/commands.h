@@ -2,6 +2,7 @@
 // it works through, runs to its end and returns nothing.
 #pragma once
 
+#include "links/web_pages.h"
 #include "window/help_texts.h"
 #include "window/services.h"
 
@@ -63,7 +64,7 @@ void saveResultCommand(Services& window);
 
 // A help text in a box titled with the window's current caption.
 void showHelpText(Services& window, const QString& text);
-void openPage(Services& window, WebPage page);
+void openPage(Services& window, links::WebPage page);
 // The About box, modal over `parent`, with the calculator's texts.
 void showAbout(Services& window, QWidget* parent);
 

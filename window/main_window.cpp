@@ -200,7 +200,7 @@ void MainWindow::Command6_Click() {
     window::factorialCommand(*this);
 }
 void MainWindow::Command7_Click() {
-    window::openPage(*this, window::WebPage::PhpCalculator);
+    window::openPage(*this, links::WebPage::PhpCalculator);
 }
 void MainWindow::Command8_Click() {
     window::saveResultCommand(*this);
@@ -212,7 +212,7 @@ void MainWindow::Command10_Click() {
     window::countResultCharacters(*this);
 }
 void MainWindow::Command11_Click() {
-    window::openPage(*this, window::WebPage::Ackermann);
+    window::openPage(*this, links::WebPage::Ackermann);
 }
 void MainWindow::Command12_Click() {
     window::copyResultIntoA(*this);
@@ -230,13 +230,13 @@ void MainWindow::Command16_Click() {
     window::resetField(*this, engine::Field::Text3);
 }
 void MainWindow::Command17_Click() {
-    window::openPage(*this, window::WebPage::Home);
+    window::openPage(*this, links::WebPage::Home);
 }
 void MainWindow::Command18_Click() {
     window::digitPowerSumCommand(*this);
 }
 void MainWindow::Command19_Click() {
-    window::openPage(*this, window::WebPage::NarcissisticNumbers);
+    window::openPage(*this, links::WebPage::NarcissisticNumbers);
 }
 void MainWindow::mnuApropos_Click() {
     window::showAbout(*this, this);
@@ -248,7 +248,7 @@ void MainWindow::mnuAker_Click() {
     window::showHelpText(*this, window::ackermannDefinitionText());
 }
 void MainWindow::mnuHtml_Click() {
-    window::openPage(*this, window::WebPage::UserGuide);
+    window::openPage(*this, links::WebPage::UserGuide);
 }
 void MainWindow::mnuVer_Click() {
     window::showHelpText(*this, window::versionNotesText());
