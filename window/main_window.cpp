@@ -19,8 +19,12 @@ namespace {
 constexpr char WindowCaption[] =
     "Calculateur pour les grands nombres  (Pelnor)  2006-2007   Version TALVERO 1.1";
 
-int pixels(int twips) {
-    return twips / window::TwipsPerPixel;
+// Twips are 1/1440 inch. They are turned into pixels at the screen's logical
+// resolution, the one the captions' point sizes follow: 96 dots per inch (15
+// twips a pixel) unless the system enlarges its fonts, and then the controls
+// grow with them instead of cutting their captions.
+int pixels(int twips, int dotsPerInch) {
+    return twips * dotsPerInch / window::TwipsPerInch;
 }
 
 // The window was drawn with the bold face of "MS Sans Serif", which Linux
@@ -82,7 +86,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 void MainWindow::buildControls() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(pixels(window::ClientWidthTwips), pixels(window::ClientHeightTwips));
+    const int dpiX = client->logicalDpiX();
+    const int dpiY = client->logicalDpiY();
+    client->setFixedSize(pixels(window::ClientWidthTwips, dpiX),
+                         pixels(window::ClientHeightTwips, dpiY));
     setCentralWidget(client);
 
     std::vector<std::pair<int, QWidget*>> focusOrder;
@@ -92,7 +99,7 @@ void MainWindow::buildControls() {
         QWidget* widget = nullptr;
         switch (row.kind) {
         case window::ControlKind::Label:
-            widget = makeLabel(client, caption, font, pixels(row.width));
+            widget = makeLabel(client, caption, font, pixels(row.width, dpiX));
             break;
         case window::ControlKind::NumberField:
             widget = makeNumberField(client, font);
@@ -113,8 +120,8 @@ void MainWindow::buildControls() {
         if (row.kind != window::ControlKind::NumberField) {
             widget->setFont(font);
         }
-        widget->setGeometry(pixels(row.left), pixels(row.top), pixels(row.width),
-                            pixels(row.height));
+        widget->setGeometry(pixels(row.left, dpiX), pixels(row.top, dpiY), pixels(row.width, dpiX),
+                            pixels(row.height, dpiY));
         if (row.kind != window::ControlKind::Label) {
             focusOrder.emplace_back(row.tabIndex, widget);
         }
