@@ -3,6 +3,7 @@
 #include "window/caption_button.h"
 #include "window/commands.h"
 #include "window/control_table.h"
+#include "window/keyboard.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -79,6 +80,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     buildControls();
     buildMenu();
     connectHandlers();
+    window::setUpKeyboard(*this, *findChild<QPushButton*>(QStringLiteral("Quitter")));
     window::startUp(*this);
     Text1->setFocus();
 }
