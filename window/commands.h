@@ -57,6 +57,7 @@ void digitPowerSumCommand(Services& window);
 // --- Saving -------------------------------------------------------------
 
 // After a Yes, appends the result as one line to resultat.txt in the program
+// folder or, when the file cannot be opened there, in the user's documents
 // folder; an empty or "0" result is not saved.
 void saveResultCommand(Services& window);
 
