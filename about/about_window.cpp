@@ -1,6 +1,6 @@
 #include "about/about_window.h"
 
-#include "window/help_texts.h"
+#include "links/web_pages.h"
 
 #include <QColor>
 #include <QFont>
@@ -81,14 +81,14 @@ About::About(OpenWebPage openWebPage, QWidget* parent)
 
     const QFont buttonFont = boxFont(buttonPointSize, true);
     const auto linkButton = [&](const QString& name, const QString& caption, const QColor& colour,
-                                window::WebPage page) {
+                                links::WebPage page) {
         auto* button = new QPushButton(caption, this);
         button->setObjectName(name);
         button->setFont(buttonFont);
         button->setStyleSheet(solidButtonStyle(colour));
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this,
-                [this, page] { openPage(window::webPageUrl(page)); });
+                [this, page] { openPage(links::webPageUrl(page)); });
         return button;
     };
     const QColor magenta(255, 0, 255);
@@ -96,14 +96,14 @@ About::About(OpenWebPage openWebPage, QWidget* parent)
     QPushButton* command1 = linkButton(
         QStringLiteral("Command1"),
         QStringLiteral("La page des transformations agréables sur les entiers (site TORMEL)"),
-        magenta, window::WebPage::PleasantTransforms);
+        magenta, links::WebPage::PleasantTransforms);
     QPushButton* command2 = linkButton(
         QStringLiteral("Command2"), QStringLiteral("La page des calculs en ligne  (site TORMEL)"),
-        magenta, window::WebPage::OnlineCalculations);
+        magenta, links::WebPage::OnlineCalculations);
     QPushButton* command4 =
         linkButton(QStringLiteral("Command4"),
                    QStringLiteral("La page des nombres r-narcissiques parfaits (site TORMEL)"),
-                   darkRed, window::WebPage::NarcissisticNumbers);
+                   darkRed, links::WebPage::NarcissisticNumbers);
 
     auto* cmdOK = new QPushButton(QStringLiteral("Fermer"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));

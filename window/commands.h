@@ -2,6 +2,7 @@
 // it works through, runs to its end and returns nothing.
 #pragma once
 
+#include "links/web_pages.h"
 #include "window/help_texts.h"
 #include "window/services.h"
 
@@ -56,6 +57,7 @@ void digitPowerSumCommand(Services& window);
 // --- Saving -------------------------------------------------------------
 
 // After a Yes, appends the result as one line to resultat.txt in the program
+// folder or, when the file cannot be opened there, in the user's documents
 // folder; an empty or "0" result is not saved.
 void saveResultCommand(Services& window);
 
@@ -63,7 +65,7 @@ void saveResultCommand(Services& window);
 
 // A help text in a box titled with the window's current caption.
 void showHelpText(Services& window, const QString& text);
-void openPage(Services& window, WebPage page);
+void openPage(Services& window, links::WebPage page);
 // The About box, modal over `parent`, with the calculator's texts.
 void showAbout(Services& window, QWidget* parent);
 

@@ -1,6 +1,6 @@
 // The controls of the main window: names, captions, places, colours, fonts
-// and keyboard order, in twips as the window was drawn (15 twips make one
-// pixel at 96 dots per inch).
+// and keyboard order, in twips as the window was drawn (1440 twips make one
+// inch, so 15 twips make one pixel at 96 dots per inch).
 #pragma once
 
 #include <QRgb>
@@ -31,7 +31,7 @@ struct ControlRow {
     int tabIndex; // order of the keyboard focus, 0 first
 };
 
-inline constexpr int TwipsPerPixel = 15;
+inline constexpr int TwipsPerInch = 1440;
 inline constexpr int ClientWidthTwips = 8970;
 inline constexpr int ClientHeightTwips = 5205;
 

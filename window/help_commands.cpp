@@ -8,8 +8,8 @@ void showHelpText(Services& window, const QString& text) {
     window.showMessage(text, Buttons::Ok, window.caption());
 }
 
-void openPage(Services& window, WebPage page) {
-    window.openWebPage(webPageUrl(page));
+void openPage(Services& window, links::WebPage page) {
+    window.openWebPage(links::webPageUrl(page));
 }
 
 void showAbout(Services& window, QWidget* parent) {

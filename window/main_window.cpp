@@ -3,6 +3,7 @@
 #include "window/caption_button.h"
 #include "window/commands.h"
 #include "window/control_table.h"
+#include "window/keyboard.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -19,8 +20,12 @@ namespace {
 constexpr char WindowCaption[] =
     "Calculateur pour les grands nombres  (Pelnor)  2006-2007   Version TALVERO 1.1";
 
-int pixels(int twips) {
-    return twips / window::TwipsPerPixel;
+// Twips are 1/1440 inch. They are turned into pixels at the screen's logical
+// resolution, the one the captions' point sizes follow: 96 dots per inch (15
+// twips a pixel) unless the system enlarges its fonts, and then the controls
+// grow with them instead of cutting their captions.
+int pixels(int twips, int dotsPerInch) {
+    return twips * dotsPerInch / window::TwipsPerInch;
 }
 
 // The window was drawn with the bold face of "MS Sans Serif", which Linux
@@ -75,6 +80,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     buildControls();
     buildMenu();
     connectHandlers();
+    window::setUpKeyboard(*this, *findChild<QPushButton*>(QStringLiteral("Quitter")));
     window::startUp(*this);
     Text1->setFocus();
 }
@@ -82,7 +88,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 void MainWindow::buildControls() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(pixels(window::ClientWidthTwips), pixels(window::ClientHeightTwips));
+    const int dpiX = client->logicalDpiX();
+    const int dpiY = client->logicalDpiY();
+    client->setFixedSize(pixels(window::ClientWidthTwips, dpiX),
+                         pixels(window::ClientHeightTwips, dpiY));
     setCentralWidget(client);
 
     std::vector<std::pair<int, QWidget*>> focusOrder;
@@ -92,7 +101,7 @@ void MainWindow::buildControls() {
         QWidget* widget = nullptr;
         switch (row.kind) {
         case window::ControlKind::Label:
-            widget = makeLabel(client, caption, font, pixels(row.width));
+            widget = makeLabel(client, caption, font, pixels(row.width, dpiX));
             break;
         case window::ControlKind::NumberField:
             widget = makeNumberField(client, font);
@@ -113,8 +122,8 @@ void MainWindow::buildControls() {
         if (row.kind != window::ControlKind::NumberField) {
             widget->setFont(font);
         }
-        widget->setGeometry(pixels(row.left), pixels(row.top), pixels(row.width),
-                            pixels(row.height));
+        widget->setGeometry(pixels(row.left, dpiX), pixels(row.top, dpiY), pixels(row.width, dpiX),
+                            pixels(row.height, dpiY));
         if (row.kind != window::ControlKind::Label) {
             focusOrder.emplace_back(row.tabIndex, widget);
         }
@@ -200,7 +209,7 @@ void MainWindow::Command6_Click() {
     window::factorialCommand(*this);
 }
 void MainWindow::Command7_Click() {
-    window::openPage(*this, window::WebPage::PhpCalculator);
+    window::openPage(*this, links::WebPage::PhpCalculator);
 }
 void MainWindow::Command8_Click() {
     window::saveResultCommand(*this);
@@ -212,7 +221,7 @@ void MainWindow::Command10_Click() {
     window::countResultCharacters(*this);
 }
 void MainWindow::Command11_Click() {
-    window::openPage(*this, window::WebPage::Ackermann);
+    window::openPage(*this, links::WebPage::Ackermann);
 }
 void MainWindow::Command12_Click() {
     window::copyResultIntoA(*this);
@@ -230,13 +239,13 @@ void MainWindow::Command16_Click() {
     window::resetField(*this, engine::Field::Text3);
 }
 void MainWindow::Command17_Click() {
-    window::openPage(*this, window::WebPage::Home);
+    window::openPage(*this, links::WebPage::Home);
 }
 void MainWindow::Command18_Click() {
     window::digitPowerSumCommand(*this);
 }
 void MainWindow::Command19_Click() {
-    window::openPage(*this, window::WebPage::NarcissisticNumbers);
+    window::openPage(*this, links::WebPage::NarcissisticNumbers);
 }
 void MainWindow::mnuApropos_Click() {
     window::showAbout(*this, this);
@@ -248,7 +257,7 @@ void MainWindow::mnuAker_Click() {
     window::showHelpText(*this, window::ackermannDefinitionText());
 }
 void MainWindow::mnuHtml_Click() {
-    window::openPage(*this, window::WebPage::UserGuide);
+    window::openPage(*this, links::WebPage::UserGuide);
 }
 void MainWindow::mnuVer_Click() {
     window::showHelpText(*this, window::versionNotesText());

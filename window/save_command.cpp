@@ -1,10 +1,32 @@
-// Appends the result to resultat.txt in the program's folder, once confirmed.
+// Appends the result to resultat.txt, once confirmed. The file goes into the
+// program's folder, where users of the calculator have always found it, as
+// long as that folder takes it; an installed program's folder belongs to the
+// system, and then the file goes into the user's documents folder.
 #include "window/commands.h"
 #include "window/failure_messages.h"
 
 #include <QDir>
+#include <QStandardPaths>
 
 namespace window {
+
+namespace {
+
+QString resultFileIn(const QString& folder) {
+    return QDir(folder).filePath(QStringLiteral("resultat.txt"));
+}
+
+// The user's documents folder, made when it does not exist yet; empty when
+// the system names none.
+QString documentsFolder() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!folder.isEmpty()) {
+        QDir().mkpath(folder);
+    }
+    return folder;
+}
+
+} // namespace
 
 void saveResultCommand(Services& window) {
     const engine::Text result = window.readField(engine::Field::Text3);
@@ -18,9 +40,16 @@ void saveResultCommand(Services& window) {
     if (answer != Answer::Yes) {
         return;
     }
-    const QString path = QDir(window.programFolder()).filePath(QStringLiteral("resultat.txt"));
     const QString line = QString::fromStdString(window.readField(engine::Field::Text3));
-    if (const auto error = window.writeTextLine(path, line)) {
+    QString path = resultFileIn(window.programFolder());
+    std::optional<WriteError> error = window.writeTextLine(path, line);
+    if (error && error->kind == WriteFailure::CannotOpen) {
+        if (const QString documents = documentsFolder(); !documents.isEmpty()) {
+            path = resultFileIn(documents);
+            error = window.writeTextLine(path, line);
+        }
+    }
+    if (error) {
         window.showMessage(saveFailedMessage(QDir::toNativeSeparators(path), *error), Buttons::Ok,
                            window.caption());
     }

@@ -74,6 +74,25 @@ private slots:
         QCOMPARE(visited, order);
     }
 
+    // Enter adds no line break to a number and presses a focused button;
+    // Ctrl+Q quits.
+    void keyboard() {
+        QApplication::setActiveWindow(&window());
+        QVERIFY(QTest::qWaitForWindowActive(&window()));
+        setField("Text1", "");
+        QTest::keyClicks(field("Text1"), "12");
+        QTest::keyClick(field("Text1"), Qt::Key_Return);
+        QTest::keyClick(field("Text1"), Qt::Key_Enter, Qt::ShiftModifier);
+        QTest::keyClicks(field("Text1"), "3");
+        QCOMPARE(fieldText("Text1"), QStringLiteral("123"));
+        setField("Text3", "5");
+        button("Command16")->setFocus();
+        QTest::keyClick(button("Command16"), Qt::Key_Return);
+        QCOMPARE(fieldText("Text3"), QStringLiteral("0"));
+        QTest::keyClick(&window(), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!window().isVisible());
+    }
+
     void fieldButtons_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QStringList>("after"); // a, b and the result

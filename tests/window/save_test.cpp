@@ -60,6 +60,22 @@ private slots:
         QCOMPARE(fieldText("Text3"), QStringLiteral("-45"));
     }
 
+    // A program folder that takes no file, as an installed program's, sends
+    // the line to the documents folder, made when missing. No one, root
+    // included, can create a file in /proc.
+    void readOnlyProgramFolderSavesToDocuments() {
+        const QByteArray home = qgetenv("HOME");
+        const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", folder_->path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", folder_->filePath("config").toLocal8Bit());
+        window().setProgramFolder("/proc");
+        const QList<SeenBox> seen = save("123");
+        qputenv("HOME", home);
+        qputenv("XDG_CONFIG_HOME", config);
+        QCOMPARE(seen.size(), 1); // the question only
+        QCOMPARE(contents(folder_->filePath("Documents/resultat.txt")), QByteArray("123\r\n"));
+    }
+
     // Nothing is added to the file: the answer is No, there is nothing worth
     // saving, or the write fails and a box says why.
     void nothingIsAdded_data() {

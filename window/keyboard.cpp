@@ -1,0 +1,45 @@
+#include "window/keyboard.h"
+
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace window {
+
+namespace {
+
+// Swallows Enter, with or without modifiers (Shift+Enter would insert a line
+// separator), in the fields it watches.
+class EnterSwallower : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+void setUpKeyboard(QWidget& window, QAbstractButton& quit) {
+    auto* swallower = new EnterSwallower(&window);
+    for (QPlainTextEdit* field : window.findChildren<QPlainTextEdit*>()) {
+        field->installEventFilter(swallower);
+    }
+    // Outside a dialog a push button ignores Enter unless it is an auto-default one.
+    for (QPushButton* button : window.findChildren<QPushButton*>()) {
+        button->setAutoDefault(true);
+    }
+    auto* quitKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), &window);
+    QObject::connect(quitKey, &QShortcut::activated, &quit, &QAbstractButton::click);
+}
+
+} // namespace window
