@@ -63,6 +63,7 @@ BENCHMARK(BM_TwoOperands<engine::Mulmul>)
     ->Arg(1'000)
     ->Arg(10'000)
     ->Arg(100'000)
+    ->Arg(1'000'000)
     ->Unit(benchmark::kMillisecond);
 
 void BM_DivdivAtPrecision(benchmark::State& state, const char* dividend, const char* divisor) {
@@ -103,25 +104,21 @@ void BM_AckerSimpleFourTwo(benchmark::State& state) {
 }
 BENCHMARK(BM_AckerSimpleFourTwo)->Unit(benchmark::kMillisecond);
 
-void BM_PuisCalculThreeToTenThousand(benchmark::State& state) {
+void BM_PuisCalculOfThree(benchmark::State& state) {
     for (auto _ : state) {
         Text base = "3";
-        benchmark::DoNotOptimize(engine::PuisCalcul(base, 10'000));
+        benchmark::DoNotOptimize(
+            engine::PuisCalcul(base, static_cast<std::int32_t>(state.range(0))));
     }
 }
-BENCHMARK(BM_PuisCalculThreeToTenThousand)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PuisCalculOfThree)->Arg(10'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
-// The factorial's loop: 9999! by successive MulCalcul steps.
-void BM_FactorialSteps(benchmark::State& state) {
+void BM_Factorial(benchmark::State& state) {
     for (auto _ : state) {
-        Text product = "1";
-        for (std::int32_t i = 2; i <= 9999; ++i) {
-            product = engine::MulCalcul(product, i);
-        }
-        benchmark::DoNotOptimize(product);
+        benchmark::DoNotOptimize(engine::factorial(static_cast<std::int32_t>(state.range(0))));
     }
 }
-BENCHMARK(BM_FactorialSteps)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Factorial)->Arg(9999)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
 void BM_Sommepuis(benchmark::State& state) {
     const Text digits = randomDigits(30'000, 10);

@@ -1,6 +1,6 @@
 // Products of magnitudes: schoolbook below kKaratsubaThreshold limbs,
 // Karatsuba above it, slices of the longer operand for lopsided products, and
-// number-theoretic transforms (ntt.cpp) from kTransformThreshold limbs on.
+// number-theoretic transforms (ntt.cpp) for long operands where they pay.
 // Squares take their own path all the way down: each cross product once.
 #include "engine/magnitude.h"
 #include "engine/ntt.h"
@@ -8,7 +8,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cassert>
+#include <cmath>
 #include <vector>
 
 namespace engine::detail {
@@ -16,15 +18,35 @@ namespace engine::detail {
 namespace {
 
 // Operands shorter than this many limbs (on the shorter side) are multiplied
-// by schoolbook; from it on Karatsuba splits them. Chosen with the
-// BM_Multiply benchmark at 16 to 128 limbs: schoolbook's vectorised column
-// sums win up to about 40 limbs, Karatsuba beyond 48.
-constexpr std::size_t kKaratsubaThreshold = 48;
-constexpr std::size_t kKaratsubaSquareThreshold = 64;
+// by schoolbook; from it on Karatsuba splits them. Chosen from instruction
+// counts (valgrind --tool=cachegrind) of multiply and square at 32 to 512
+// limbs for thresholds of 32 to 192: schoolbook's vectorised column sums
+// cost the same as one Karatsuba level between 64 and 96 limbs for products
+// and between 96 and 128 for squares; the wall times of BM_Multiply and
+// BM_Square agree within their noise.
+constexpr std::size_t kKaratsubaThreshold = 80;
+constexpr std::size_t kKaratsubaSquareThreshold = 112;
 
-// From this many limbs of the shorter operand on, the transform beats
-// Karatsuba (BM_Multiply at 1,000 to 8,000 limbs: even near 1,500 limbs).
-constexpr std::size_t kTransformThreshold = 1536;
+// Below this many limbs on the shorter side the transform never pays.
+constexpr std::size_t kTransformMinimum = 2048;
+
+// The transform's cost steps with its power-of-two length, Karatsuba's grows
+// smoothly, so the choice compares two wall-time models fitted to
+// BM_Multiply at 768 to 8,192 limbs (minimum of 15 runs): Karatsuba, sliced
+// for lopsided operands, about 0.0034 us * na * nb^0.585; the transforms about
+// 0.020 us * L * log2(L) for L = bit_ceil(na + nb). They cross near 4,500
+// limbs just above a power of two and near 7,500 just below the next one.
+bool transformPays(std::size_t na, std::size_t nb) {
+    if (std::min(na, nb) < kTransformMinimum) {
+        return false;
+    }
+    const auto longer = static_cast<double>(std::max(na, nb));
+    const auto shorter = static_cast<double>(std::min(na, nb));
+    const auto length = static_cast<double>(std::bit_ceil(na + nb));
+    const double karatsuba = 0.0034 * longer * std::pow(shorter, 0.585);
+    const double transform = 0.020 * length * std::log2(length);
+    return transform < karatsuba;
+}
 
 // Column sums of 64 bits take at most this many products of two limbs
 // (each below 10^18) between two carry propagations.
@@ -269,7 +291,7 @@ Magnitude multiply(LimbSpan a, LimbSpan b) {
     if (a.empty() || b.empty()) {
         return {};
     }
-    if (std::min(a.size(), b.size()) >= kTransformThreshold) {
+    if (transformPays(a.size(), b.size())) {
         return finished(multiplyByTransform(a, b));
     }
     if (b.size() == 1) {
@@ -290,7 +312,7 @@ Magnitude square(LimbSpan a) {
     if (a.empty()) {
         return {};
     }
-    if (a.size() >= kTransformThreshold) {
+    if (transformPays(a.size(), a.size())) {
         return finished(squareByTransform(a));
     }
     Magnitude product(2 * a.size());
