@@ -1,182 +1,208 @@
-// The engine's values against GMP on random operands, plus identities that
-// need no oracle.
+// The signed procedures against GMP on random operands and on the operands
+// that carry and borrow the most, with the identities that need no oracle and
+// the rule of what each procedure leaves in its arguments.
 #include "engine/engine.h"
 #include "oracle.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
 using engine::Text;
 
-class DifferentialTest : public ::testing::Test {
-protected:
-    std::mt19937_64 random{oracle::testSeed()};
-
-    std::size_t below(std::size_t n) {
-        return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
-    }
-};
+// Lengths in digits around the engine's boundaries: one limb (9 digits), the
+// 18 rows between two carry passes of schoolbook, Karatsuba from 80 limbs
+// (112 for squares).
+const std::vector<std::size_t> boundaryDigits = {1,   8,   9,   10,  161,  162,  163, 171,
+                                                 711, 719, 720, 721, 1007, 1008, 1009};
 
 bool allDigits(std::string_view text) {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 std::string_view withoutMinus(std::string_view text) {
     return text.starts_with('-') ? text.substr(1) : text;
 }
 
-// "-" then digits, or digits.
-bool isSignedInteger(const Text& text) {
-    return allDigits(withoutMinus(text));
+// "-" then digits without leading zeros, or such digits; "0" for zero.
+bool isPlainInteger(const Text& text) {
+    const std::string_view digits = withoutMinus(text);
+    return !digits.empty() && allDigits(digits) && (digits.size() == 1 || digits[0] != '0');
 }
 
-// A product: an integer part without leading zeros, and a fraction, when
-// there is one, that holds a digit other than "0".
+// A product: an integer part without leading zeros and a fraction, when there
+// is one, that holds a digit other than "0".
 bool isProductForm(const Text& text) {
     const std::string_view magnitude = withoutMinus(text);
     const auto point = magnitude.find('.');
-    const std::string_view integerPart = magnitude.substr(0, point);
-    if (!allDigits(integerPart) || (integerPart.size() > 1 && integerPart.front() == '0')) {
+    if (!isPlainInteger(Text(magnitude.substr(0, point)))) {
         return false;
     }
-    if (point == std::string_view::npos) {
-        return true;
-    }
-    const std::string_view fraction = magnitude.substr(point + 1);
+    const std::string_view fraction =
+        point == std::string_view::npos ? "1" : magnitude.substr(point + 1);
     return allDigits(fraction) && fraction.find_first_not_of('0') != std::string_view::npos;
 }
 
-bool hasZerosBehindMinus(const Text& operand) {
-    return operand.starts_with("-0") || operand.starts_with("+-0");
+// An argument afterwards holds its value with or without its sign, or its
+// magnitude times a power of ten once the product took its point away.
+bool holdsItsMagnitude(const Text& before, const Text& after, bool pointMayGo = false) {
+    const mpq_class was = oracle::magnitude(before);
+    const mpq_class is = oracle::magnitude(after);
+    if (is == was) {
+        return true;
+    }
+    if (!pointMayGo || was == 0 || after.starts_with('-')) {
+        return false;
+    }
+    mpq_class ratio = is / was;
+    while (ratio.get_num() % 10 == 0 && ratio.get_num() > 1) {
+        ratio /= 10;
+    }
+    return ratio == 1;
 }
 
-TEST_F(DifferentialTest, SumsAndDifferencesMatchGmp) {
-    const oracle::OperandShape shape{.maxDigits = 5000, .decimals = false, .oddForms = true};
-    for (int i = 0; i < 3000; ++i) {
-        const Text a = oracle::randomOperand(random, shape);
-        const Text b = oracle::randomOperand(random, shape);
-        const mpz_class x = oracle::integerValue(a);
-        const mpz_class y = oracle::integerValue(b);
-        Text first = a;
-        Text second = b;
-        const Text sum = engine::Plusplus(first, second);
-        first = a;
-        second = b;
-        const Text difference = engine::Moinsmoins(first, second);
-        ASSERT_EQ(oracle::integerValue(sum), x + y) << a << " + " << b;
-        ASSERT_EQ(oracle::integerValue(difference), x - y) << a << " - " << b;
-        ASSERT_TRUE(isSignedInteger(sum)) << sum;
-        ASSERT_TRUE(isSignedInteger(difference)) << difference;
+class DifferentialTest : public ::testing::Test {
+protected:
+    oracle::Operands operands;
+
+    // Operand pairs: random ones of every scale, and all lengths up to 24.
+    std::vector<std::pair<Text, Text>> pairs(std::size_t count, std::size_t maxDigits,
+                                             bool decimals) {
+        std::vector<std::pair<Text, Text>> result;
+        for (std::size_t i = 0; i < count; ++i) {
+            result.emplace_back(operands.number(maxDigits, decimals),
+                                operands.number(maxDigits, decimals));
+        }
+        for (std::size_t la = 1; la <= 24; ++la) {
+            for (std::size_t lb = 1; lb <= 24; ++lb) {
+                result.emplace_back(operands.digits(la), "-" + operands.digits(lb));
+            }
+        }
+        return result;
+    }
+};
+
+TEST_F(DifferentialTest, SumsAndDifferences) {
+    for (const auto& [a, b] : pairs(2000, 3000, false)) {
+        Text x = a;
+        Text y = b;
+        const Text sum = engine::Plusplus(x, y);
+        ASSERT_EQ(oracle::integerValue(sum), oracle::integerValue(a) + oracle::integerValue(b))
+            << a << " + " << b;
+        ASSERT_TRUE(holdsItsMagnitude(a, x) && holdsItsMagnitude(b, y)) << a << " + " << b;
+        Text back = sum;
+        Text subtrahend = b;
+        const Text difference = engine::Moinsmoins(back, subtrahend);
+        ASSERT_EQ(oracle::integerValue(difference), oracle::integerValue(a))
+            << "(" << a << " + " << b << ") - " << b;
         // Leading zeros survive only from an operand that kept them behind "-".
-        const bool oddOperand = hasZerosBehindMinus(a) || hasZerosBehindMinus(b);
-        const auto unpadded = [](const Text& t) {
-            const Text magnitude = t.starts_with('-') ? t.substr(1) : t;
-            return magnitude.size() == 1 || magnitude.front() != '0';
-        };
-        ASSERT_TRUE(oddOperand || unpadded(sum)) << a << " + " << b << " = " << sum;
-        ASSERT_TRUE(oddOperand || unpadded(difference)) << a << " - " << b << " = " << difference;
+        const bool zerosBehindMinus = a.starts_with("-0") || b.starts_with("-0");
+        ASSERT_TRUE(zerosBehindMinus || (isPlainInteger(sum) && isPlainInteger(difference)))
+            << a << " + " << b << " = " << sum << ", minus b: " << difference;
     }
 }
 
-TEST_F(DifferentialTest, ProductsMatchGmpAndKeepTheirForm) {
-    const oracle::OperandShape shape{.maxDigits = 1500, .decimals = true, .oddForms = true};
-    for (int i = 0; i < 1500; ++i) {
-        const Text a = oracle::randomOperand(random, shape);
-        const Text b = oracle::randomOperand(random, shape);
-        Text first = a;
-        Text second = b;
-        const Text product = engine::Mulmul(first, second);
-        const mpq_class expected = oracle::decimalValue(a) * oracle::decimalValue(b);
-        ASSERT_TRUE(oracle::decimalValue(product) == expected)
+TEST_F(DifferentialTest, Products) {
+    auto products = pairs(1500, 1500, true);
+    for (const std::size_t n : boundaryDigits) {
+        products.emplace_back(oracle::nines(n), oracle::nines(n));
+        products.emplace_back(oracle::nines(n), "-" + oracle::nines(n + 1 + operands.below(9)));
+        products.emplace_back(oracle::tenToThePlusOne(n), oracle::nines(2 * n + 1));
+    }
+    for (const auto& [a, b] : products) {
+        Text x = a;
+        Text y = b;
+        const Text product = engine::Mulmul(x, y);
+        ASSERT_TRUE(oracle::decimalValue(product) ==
+                    oracle::decimalValue(a) * oracle::decimalValue(b))
             << a << " x " << b << " = " << product;
         ASSERT_TRUE(isProductForm(product)) << a << " x " << b << " = " << product;
+        ASSERT_TRUE(holdsItsMagnitude(a, x, true) && holdsItsMagnitude(b, y, true))
+            << a << " x " << b << " left " << x << ", " << y;
         Text swappedFirst = b;
         Text swappedSecond = a;
         ASSERT_EQ(engine::Mulmul(swappedFirst, swappedSecond), product) << b << " x " << a;
+        Text same = a;
+        const Text square = engine::Mulmul(same, same);
+        ASSERT_TRUE(oracle::decimalValue(square) ==
+                    oracle::decimalValue(a) * oracle::decimalValue(a))
+            << a << " squared";
     }
 }
 
-// For a quotient q cut after P digits: q = trunc(a / b, P), it has exactly P
+// For a quotient q cut after P digits: q = trunc(a / b, P), with exactly P
 // digits after the point unless the division ended, and then its value is
-// exact and it ends in the surplus "0".
-TEST_F(DifferentialTest, QuotientsAreTruncatedValues) {
-    const oracle::OperandShape dividendShape{.maxDigits = 600, .decimals = false, .oddForms = true};
-    const oracle::OperandShape divisorShape{.maxDigits = 300, .decimals = false, .oddForms = true};
-    for (int i = 0; i < 600; ++i) {
-        Text a = oracle::randomOperand(random, dividendShape);
-        const Text b = oracle::randomOperand(random, divisorShape);
-        if (below(4) == 0) {
-            // k * b - 1, k * b and k * b + 1 bring borrows through every digit.
-            const mpz_class k = oracle::integerValue(oracle::randomOperand(random, divisorShape));
-            const int offset = static_cast<int>(below(3)) - 1;
-            a = mpz_class(k * oracle::integerValue(b) + offset).get_str();
+// exact; the remainder |a| - |q b| is below |b| 10^-P.
+TEST_F(DifferentialTest, Quotients) {
+    auto quotients = pairs(600, 600, false);
+    for (const std::size_t n : boundaryDigits) {
+        const Text k = operands.digits(1 + operands.below(2 * n));
+        quotients.emplace_back(k + oracle::nines(n), oracle::nines(n));
+        quotients.emplace_back(k, oracle::tenToThePlusOne(n));
+        const mpz_class b(operands.digits(n));
+        const mpz_class multiple = mpz_class(k) * b;
+        for (int offset = -1; offset <= 1; ++offset) {
+            quotients.emplace_back(mpz_class(multiple + offset).get_str(), b.get_str());
         }
+    }
+    for (const auto& [a, b] : quotients) {
         const mpz_class x = oracle::integerValue(a);
         const mpz_class y = oracle::integerValue(b);
-        oracle::FakeWindow window;
-        window.setPrecision(std::vector<int>{10, 50, 61, 200}[below(4)]);
-        Text first = a;
-        Text second = b;
-        const Text raw = engine::Divdiv(first, second, window);
+        oracle::FakeWindow window(std::vector<std::int32_t>{10, 50, 61, 200}[operands.below(4)]);
+        Text dividend = a;
+        Text divisor = b;
+        const Text raw = engine::Divdiv(dividend, divisor, window);
         if (y == 0) {
             ASSERT_EQ(raw, "Division impossible") << a << " / " << b;
             continue;
         }
-        if (x == 0) {
-            ASSERT_TRUE(oracle::decimalValue(raw) == 0) << a << " / " << b << " gave " << raw;
-            continue;
-        }
+        ASSERT_TRUE(holdsItsMagnitude(a, dividend) && holdsItsMagnitude(b, divisor));
         const auto precision = static_cast<unsigned long>(window.precision());
-        ASSERT_GE(precision, 50u);
+        ASSERT_TRUE(x == 0 || precision >= 50) << "a zero dividend never reads the precision";
         mpz_class scale;
         mpz_ui_pow_ui(scale.get_mpz_t(), 10, precision);
-        const mpz_class truncated = mpz_class(x * scale) / y; // mpz division truncates toward zero
+        const mpz_class truncated = mpz_class(x * scale) / y; // truncates toward zero
         const mpq_class value = oracle::decimalValue(raw);
         mpq_class exact(x, y);
+        mpq_class cut(truncated, scale);
         exact.canonicalize();
-        if (mpz_class(truncated * y) == mpz_class(x * scale)) {
+        cut.canonicalize();
+        if (x == 0 || mpz_class(truncated * y) == mpz_class(x * scale)) {
             ASSERT_TRUE(value == exact) << a << " / " << b << " gave " << raw;
         } else {
-            mpq_class expected(truncated, scale);
-            expected.canonicalize();
-            ASSERT_TRUE(value == expected) << a << " / " << b << " gave " << raw;
+            ASSERT_TRUE(value == cut) << a << " / " << b << " = " << raw;
             ASSERT_EQ(engine::Analysesort(raw), static_cast<std::int32_t>(precision)) << raw;
+            const mpq_class remainder = mpq_class(x) - value * y;
+            ASSERT_TRUE(mpq_class(abs(remainder) * scale) < mpq_class(abs(y)));
+        }
+        Text same = a;
+        if (x != 0) {
+            ASSERT_TRUE(oracle::decimalValue(engine::Divdiv(same, same, window)) == 1) << a;
         }
     }
 }
 
-TEST_F(DifferentialTest, PowersMatchGmp) {
-    for (int i = 0; i < 300; ++i) {
-        const oracle::OperandShape shape{.maxDigits = 30, .decimals = false, .oddForms = false};
-        Text base = oracle::randomOperand(random, shape);
-        if (base.starts_with('-')) {
-            base.erase(0, 1);
-        }
-        const auto exponent = static_cast<std::int32_t>(below(60));
-        mpz_class expected;
-        mpz_pow_ui(expected.get_mpz_t(), oracle::integerValue(base).get_mpz_t(), exponent);
-        Text argument = base;
-        const Text power = engine::PuisCalcul(argument, exponent);
-        if (exponent == 1) {
-            ASSERT_EQ(power, base);
-        } else {
-            ASSERT_EQ(power, expected.get_str()) << base << " ^ " << exponent;
-        }
-    }
-}
-
-TEST_F(DifferentialTest, DigitPowerSumsMatchGmp) {
+TEST_F(DifferentialTest, PowersFactorialsAndDigitPowerSums) {
     for (int i = 0; i < 200; ++i) {
-        Text digits;
-        const std::size_t length = 1 + below(300);
-        for (std::size_t k = 0; k < length; ++k) {
-            digits += static_cast<char>('0' + below(10));
-        }
-        const unsigned long exponent = below(25);
+        const Text base = operands.digits(1 + operands.below(i % 4 == 0 ? 300 : 9));
+        const auto exponent = static_cast<std::int32_t>(2 + operands.below(i % 4 == 0 ? 40 : 4000));
+        mpz_class expected;
+        mpz_pow_ui(expected.get_mpz_t(), mpz_class(base).get_mpz_t(), exponent);
+        Text argument = base;
+        ASSERT_EQ(engine::PuisCalcul(argument, exponent), expected.get_str())
+            << base << " ^ " << exponent;
+    }
+    for (const auto n : {0ul, 1ul, 2ul, 12ul, 13ul, 14ul, 100ul, 1000ul, 9999ul}) {
+        mpz_class expected;
+        mpz_fac_ui(expected.get_mpz_t(), n);
+        ASSERT_EQ(engine::factorial(static_cast<std::int32_t>(n)), expected.get_str()) << n;
+    }
+    for (int i = 0; i < 100; ++i) {
+        const Text digits = operands.digits(1 + operands.below(500));
+        const unsigned long exponent = operands.below(30);
         mpz_class expected = 0;
         for (const char c : digits) {
             mpz_class power;
@@ -185,13 +211,36 @@ TEST_F(DifferentialTest, DigitPowerSumsMatchGmp) {
         }
         oracle::FakeWindow window;
         window.fields[engine::Field::Text2] = std::to_string(exponent);
-        const Text sum = engine::sommepuis(digits, window);
-        if (digits == "0") {
-            ASSERT_EQ(sum, "0");
-        } else {
-            ASSERT_EQ(sum, expected.get_str()) << digits << " with b = " << exponent;
+        ASSERT_EQ(engine::sommepuis(digits, window), expected.get_str())
+            << digits << " with b = " << exponent;
+    }
+}
+
+TEST(AckermannTest, ClosedFormsAndRecursionAgree) {
+    for (const auto& [a, b, value] :
+         std::initializer_list<std::tuple<Text, Text, Text>>{{"0", "0", "1"},
+                                                             {"1", "00", "2"},
+                                                             {"2", "007", "17"},
+                                                             {"3", "5", "253"},
+                                                             {"4", "1", "65533"},
+                                                             {"005", "0", "65533"},
+                                                             {"+2", "3", "9"}}) {
+        Text m = a;
+        Text n = b;
+        EXPECT_EQ(engine::ackerman(m, n), value) << "A(" << a << ", " << b << ")";
+        if (a.size() == 1) {
+            m = a;
+            n = b;
+            EXPECT_EQ(engine::AckerSimple(m, n), value) << "A(" << a << ", " << b << ")";
         }
     }
+    Text four = "4";
+    Text two = "2";
+    mpz_class expected;
+    mpz_ui_pow_ui(expected.get_mpz_t(), 2, 65536);
+    EXPECT_EQ(engine::AckerSimple(four, two), mpz_class(expected - 3).get_str());
+    Text five = " -1";
+    EXPECT_EQ(engine::AckerSimple(five, two), "");
 }
 
 } // namespace

@@ -1,21 +1,10 @@
 #include "oracle.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <iostream>
+#include <stdexcept>
 
 namespace oracle {
-
-void expectTwoTextCase(engine::Text (*procedure)(engine::Text&, engine::Text&),
-                       const TwoTextCase& c) {
-    engine::Text first = c.first;
-    engine::Text second = c.second;
-    const std::string operands = "'" + c.first + "', '" + c.second + "'";
-    EXPECT_EQ(procedure(first, second), c.expected) << operands;
-    EXPECT_EQ(first, c.firstAfter) << "first argument after " << operands;
-    EXPECT_EQ(second, c.secondAfter) << "second argument after " << operands;
-}
 
 mpq_class decimalValue(const std::string& text) {
     std::string digits;
@@ -51,6 +40,12 @@ mpz_class integerValue(const std::string& text) {
     return value.get_num();
 }
 
+mpq_class magnitude(const std::string& text) {
+    return abs(decimalValue(text));
+}
+
+namespace {
+
 std::uint64_t testSeed() {
     static const std::uint64_t seed = [] {
         if (const char* fixed = std::getenv("CALC_TEST_SEED")) {
@@ -62,12 +57,32 @@ std::uint64_t testSeed() {
     return seed;
 }
 
-std::string randomOperand(std::mt19937_64& random, const OperandShape& shape) {
-    const auto pick = [&](std::size_t n) {
-        return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
-    };
-    if (shape.oddForms) {
-        switch (pick(40)) {
+} // namespace
+
+Operands::Operands() : random_(testSeed()) {}
+
+std::size_t Operands::below(std::size_t n) {
+    return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_);
+}
+
+std::string Operands::digits(std::size_t length) {
+    const std::size_t style = below(6);
+    std::string text(length, '0');
+    for (auto& c : text) {
+        c = static_cast<char>('0' + below(10));
+        if (style < 2 && below(8) != 0) {
+            c = style == 0 ? '9' : '0';
+        }
+    }
+    if (!text.empty() && text.front() == '0') {
+        text.front() = static_cast<char>('1' + below(9));
+    }
+    return text;
+}
+
+std::string Operands::number(std::size_t maxDigits, bool decimals, bool oddForms) {
+    if (oddForms) {
+        switch (below(40)) {
         case 0:
             return "";
         case 1:
@@ -78,54 +93,28 @@ std::string randomOperand(std::mt19937_64& random, const OperandShape& shape) {
             break;
         }
     }
-    // Lengths spread over every scale: many short operands, some long ones.
-    const std::size_t scale = pick(4);
-    const std::size_t limit = scale == 0 ? 3 : scale == 1 ? 20 : shape.maxDigits;
-    const std::size_t length = 1 + pick(limit);
-    std::string digits;
-    const std::size_t style = pick(6);
-    for (std::size_t i = 0; i < length; ++i) {
-        char digit = static_cast<char>('0' + pick(10));
-        if (style == 0) {
-            digit = pick(8) == 0 ? static_cast<char>('0' + pick(10)) : '9';
-        } else if (style == 1) {
-            digit = pick(8) == 0 ? static_cast<char>('0' + pick(10)) : '0';
-        }
-        digits += digit;
+    const std::size_t scale = below(4);
+    const std::size_t limit = scale == 0 ? 3 : scale == 1 ? 20 : maxDigits;
+    std::string text = digits(1 + below(limit));
+    if (decimals && below(2) == 0) {
+        text.insert(below(text.size() + 1), 1, '.');
     }
-    if (shape.decimals && pick(2) == 0) {
-        digits.insert(pick(digits.size() + 1), 1, '.');
+    if (oddForms && below(6) == 0) {
+        text.insert(0, std::string(1 + below(3), '0'));
     }
-    if (shape.oddForms && pick(6) == 0) {
-        digits.insert(0, std::string(1 + pick(3), '0'));
-    }
-    std::string sign;
-    switch (pick(shape.oddForms ? 8 : 2)) {
-    case 0:
-        sign = "-";
-        break;
-    case 1:
-    case 2:
-    case 3:
-        sign = "";
-        break;
-    case 4:
-        sign = "+";
-        break;
-    default:
-        sign = pick(2) == 0 ? "-" : "";
-        break;
-    }
-    return sign + digits;
+    const std::size_t sign = below(oddForms ? 8 : 2);
+    return (sign == 0 || sign >= 5 ? "-" : sign == 4 ? "+" : "") + text;
 }
 
-engine::Text FakeWindow::readField(engine::Field field) {
-    ++reads[field];
-    return fields[field];
+std::string nines(std::size_t n) {
+    return std::string(n, '9');
+}
+
+std::string tenToThePlusOne(std::size_t n) {
+    return "1" + std::string(n - 1, '0') + "1";
 }
 
 void FakeWindow::writeField(engine::Field field, const engine::Text& text) {
-    ++writes[field];
     fields[field] = text;
     if (field == engine::Field::Text4) {
         if (const auto value = engine::toInt32(text)) {

@@ -1,5 +1,5 @@
-// Reference values from GMP, random operands, and a stand-in for the window,
-// shared by the engine tests.
+// Exact values from GMP, operands drawn to provoke carries and borrows, and a
+// stand-in for the window, shared by the engine tests.
 #pragma once
 
 #include "engine/engine.h"
@@ -13,52 +13,48 @@
 
 namespace oracle {
 
-// A procedure of two texts that it rewrites in place, and what it must give.
-struct TwoTextCase {
-    std::string first;
-    std::string second;
-    std::string expected;
-    std::string firstAfter;
-    std::string secondAfter;
-};
-
-// Checks the result and what both arguments hold afterwards.
-void expectTwoTextCase(engine::Text (*procedure)(engine::Text&, engine::Text&),
-                       const TwoTextCase& c);
-
 // The exact value of a number text: optional "+" or "-", digits, at most one
 // point. The empty text and a lone sign are zero.
 mpq_class decimalValue(const std::string& text);
 mpz_class integerValue(const std::string& text);
+// |value|, as the magnitude that a procedure leaves in an argument.
+mpq_class magnitude(const std::string& text);
 
-// The seed of this run's random operands: CALC_TEST_SEED when set, otherwise
-// drawn and printed so that a failure can be replayed.
-std::uint64_t testSeed();
+// Random operands of one test: seeded from CALC_TEST_SEED when it is set,
+// otherwise from a seed drawn and printed so that a failure can be replayed.
+class Operands {
+public:
+    Operands();
+    std::size_t below(std::size_t n);
+    // `length` digits: random, or long runs of 9s or of 0s, never starting with 0.
+    std::string digits(std::size_t length);
+    // A signed number text of up to `maxDigits` digits, lengths spread over
+    // every scale; with `decimals` it may hold a point; with `oddForms` it may
+    // have leading zeros, a "+", or be "", "0" or "-0".
+    std::string number(std::size_t maxDigits, bool decimals, bool oddForms = true);
 
-struct OperandShape {
-    std::size_t maxDigits = 50;
-    bool decimals = false; // may hold a point
-    bool oddForms = true;  // leading zeros, "+", "-0", "" and runs of 9s and 0s
+private:
+    std::mt19937_64 random_;
 };
 
-// A random signed number text of up to shape.maxDigits digits.
-std::string randomOperand(std::mt19937_64& random, const OperandShape& shape);
+// 10^n - 1 (n nines) and 10^n + 1, the operands that carry and borrow the most.
+std::string nines(std::size_t n);
+std::string tenToThePlusOne(std::size_t n);
 
-// The window seen by the engine: four fields, the precision, and the precision
+// The window seen by the engine: its fields, its precision, and the precision
 // handler that writing Text4 runs.
 class FakeWindow : public engine::WindowServices {
 public:
-    engine::Text readField(engine::Field field) override;
+    explicit FakeWindow(std::int32_t precision = 50) : precision_(precision) {}
+    engine::Text readField(engine::Field field) override { return fields[field]; }
     void writeField(engine::Field field, const engine::Text& text) override;
     std::int32_t precision() const override { return precision_; }
     void setPrecision(std::int32_t digits) override { precision_ = digits; }
 
     std::map<engine::Field, engine::Text> fields;
-    std::map<engine::Field, int> reads;
-    std::map<engine::Field, int> writes;
 
 private:
-    std::int32_t precision_ = 50;
+    std::int32_t precision_;
 };
 
 } // namespace oracle
