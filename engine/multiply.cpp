@@ -236,10 +236,12 @@ void multiplyLopsided(Limb* r, const Limb* a, std::size_t na, const Limb* b, std
                       Scratch scratch) {
     std::fill(r, r + na + nb, 0);
     Limb* slice = scratch.take(2 * nb);
+    ProgressSteps steps(static_cast<std::int64_t>((na + nb - 1) / nb));
     for (std::size_t start = 0; start < na; start += nb) {
         const std::size_t length = std::min(nb, na - start);
         multiplyInto(slice, b, nb, a + start, length, scratch);
         accumulate(r + start, na + nb - start, slice, nb + length);
+        steps.advance();
     }
 }
 
