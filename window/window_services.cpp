@@ -85,7 +85,13 @@ void MainWindow::writeField(engine::Field field, const engine::Text& text) {
         window::precisionChanged(*this);
         return;
     }
-    numberField(field)->setPlainText(value);
+    QPlainTextEdit* target = numberField(field);
+    // Laying out a field of a million digits takes a good part of a second:
+    // a text written back unchanged (as a + b does with both operands) is
+    // not laid out again, and the field keeps its scroll position.
+    if (target->toPlainText() != value) {
+        target->setPlainText(value);
+    }
 }
 
 QString MainWindow::caption() const {
