@@ -100,7 +100,7 @@ int main(int argc, char** argv) {
         } else if (workload == "W6") {
             mpz_add(result.value, a.value, b.value);
             print(result);
-        } else if (workload == "W7") {
+        } else if (workload == "W7" || workload == "W9") {
             printQuotient(a, b, 50);
         } else {
             return 2;

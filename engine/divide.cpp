@@ -97,7 +97,7 @@ Division divideLong(LimbSpan u, LimbSpan v) {
 
 } // namespace
 
-Division divide(LimbSpan numerator, LimbSpan divisor) {
+Division divideSchoolbook(LimbSpan numerator, LimbSpan divisor) {
     numerator = trimmed(numerator);
     divisor = trimmed(divisor);
     assert(!divisor.empty());
@@ -113,6 +113,15 @@ Division divide(LimbSpan numerator, LimbSpan divisor) {
         return result;
     }
     return divideLong(numerator, divisor);
+}
+
+Division divide(LimbSpan numerator, LimbSpan divisor) {
+    numerator = trimmed(numerator);
+    divisor = trimmed(divisor);
+    if (reciprocalPays(numerator.size(), divisor.size())) {
+        return divideByReciprocal(numerator, divisor);
+    }
+    return divideSchoolbook(numerator, divisor);
 }
 
 } // namespace engine::detail

@@ -71,5 +71,11 @@ struct Division {
     Magnitude remainder;
 };
 Division divide(LimbSpan numerator, LimbSpan divisor);
+// The two ways that divide() chooses between: Knuth's long division, whose
+// cost grows with the product of the quotient's and the divisor's lengths,
+// and Newton's reciprocal, which costs a few long products; and the choice.
+Division divideSchoolbook(LimbSpan numerator, LimbSpan divisor);
+Division divideByReciprocal(LimbSpan numerator, LimbSpan divisor);
+bool reciprocalPays(std::size_t numeratorLimbs, std::size_t divisorLimbs);
 
 } // namespace engine::detail

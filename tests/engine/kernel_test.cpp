@@ -10,10 +10,11 @@ namespace {
 using engine::detail::Magnitude;
 
 // Sizes in limbs: one limb, 18 rows between two carry passes of schoolbook,
-// Karatsuba from 80 limbs (112 for squares), lopsided slices, transforms from
+// quotients by reciprocal from 40 limbs, Karatsuba from 80 limbs (112 for
+// squares), divisors by reciprocal from 160, lopsided slices, transforms from
 // 2,048 limbs and at both ends of a power-of-two length.
-const std::size_t boundaryLimbs[] = {1,   2,   17,  18,   19,   79,   80,   81,   111,
-                                     112, 113, 161, 2047, 2048, 2049, 4095, 4097, 8191};
+const std::size_t boundaryLimbs[] = {1,   2,   17,  18,  19,  39,   40,   41,   79,   80,   81,
+                                     111, 112, 113, 159, 161, 2047, 2048, 2049, 4095, 4097, 8191};
 
 std::string digitsOfLimbs(oracle::Operands& operands, std::size_t limbs) {
     const std::size_t length = 9 * limbs - operands.below(9);
