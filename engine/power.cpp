@@ -37,17 +37,24 @@ bool powerTooLong(const detail::Magnitude& value, std::int32_t exponent) {
 }
 
 // base^exponent for exponent >= 1: squares for the bits of the exponent from
-// the top, one product by the base for each bit that is set.
+// the top, one product by the base for each bit that is set. The power after
+// a step is base^(the exponent's bits so far), and each step costs about as
+// much as that power is long: the steps count that much towards the progress,
+// so that the last squaring, about half of the work, is about half the bar.
 detail::Magnitude raise(const detail::Magnitude& base, std::uint32_t exponent) {
     const int bits = std::bit_width(exponent);
-    ProgressSteps steps(bits - 1);
+    std::int64_t work = 0;
+    for (int bit = bits - 2; bit >= 0; --bit) {
+        work += exponent >> bit;
+    }
+    ProgressSteps steps(work);
     detail::Magnitude power = base;
     for (int bit = bits - 2; bit >= 0; --bit) {
         power = detail::square(power);
         if (((exponent >> bit) & 1U) != 0) {
             power = detail::multiply(power, base);
         }
-        steps.advance();
+        steps.advance(exponent >> bit);
     }
     return power;
 }
