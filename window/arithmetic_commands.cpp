@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace window {
 
@@ -71,13 +72,31 @@ Text placePoint(Text r, std::int32_t digits) {
     return (negative ? "-" : "") + r.substr(0, integerLength) + "." + r.substr(integerLength);
 }
 
+// The operands of a + b, a - b, a * b and a / b, written back into their
+// fields as Verifab writes them, but read without the blanks around them, so
+// that a field shows the number that was computed (" .5\n" becomes "0.5").
+struct Operands {
+    Text a;
+    Text b;
+};
+
+Operands repairedOperands(Services& window) {
+    Operands operands;
+    for (auto [field, operand] :
+         {std::pair{Field::Text1, &operands.a}, std::pair{Field::Text2, &operands.b}}) {
+        *operand = engine::Verif(readOperand(window, field));
+        window.writeField(field, *operand);
+    }
+    return operands;
+}
+
 using Kernel = Text (*)(Text&, Text&);
 
 // Sum or difference of the two operand fields on the fixed-point frame.
 void fixedPointCommand(Services& window, Calculation calculation, Kernel kernel) {
-    engine::Verifab(window);
-    const Text a = window.readField(Field::Text1);
-    const Text b = window.readField(Field::Text2);
+    const Operands repaired = repairedOperands(window);
+    const Text& a = repaired.a;
+    const Text& b = repaired.b;
     runCalculation(window, calculation, [&](engine::WindowServices&) {
         FixedPoint operands = alignFractions(a, b);
         Text r = kernel(operands.a, operands.b);
@@ -99,9 +118,9 @@ void subtractCommand(Services& window) {
 }
 
 void multiplyCommand(Services& window) {
-    engine::Verifab(window);
-    const Text a = window.readField(Field::Text1);
-    const Text b = window.readField(Field::Text2);
+    const Operands repaired = repairedOperands(window);
+    const Text& a = repaired.a;
+    const Text& b = repaired.b;
     runCalculation(window, Calculation::Product, [&](engine::WindowServices&) {
         Text workA = a;
         Text workB = b;
@@ -110,9 +129,9 @@ void multiplyCommand(Services& window) {
 }
 
 void divideCommand(Services& window) {
-    engine::Verifab(window);
-    const Text a = window.readField(Field::Text1);
-    const Text b = window.readField(Field::Text2);
+    const Operands repaired = repairedOperands(window);
+    const Text& a = repaired.a;
+    const Text& b = repaired.b;
     runCalculation(window, Calculation::Quotient, [&](engine::WindowServices& fields) {
         FixedPoint operands = alignFractions(a, b);
         Text raw = engine::Divdiv(operands.a, operands.b, fields);

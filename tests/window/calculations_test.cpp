@@ -30,7 +30,6 @@ QStringList timestampsBetween(const QDateTime& from, const QDateTime& to) {
 const char* const Forbidden = "Opération interdite";
 const char* const TooLarge = "La valeur de Ackerman(a, b) est bien trop grande pour être "
                              "calculée : elle aurait plus de 20 millions de chiffres.";
-const char* const BadB = "L'opérande b doit être un nombre entier de 0 à 2147483647.";
 const char* const PowerTooLarge = "Cette puissance aurait plus de 20 millions de chiffres";
 
 } // namespace
@@ -55,7 +54,10 @@ private slots:
         row("007^1 keeps a as typed", "Command5", "007", "1", "777", "007");
         row("power, negative a", "Command5", "-2", "3", "777", Forbidden);
         row("power, blank before the sign of b", "Command5", "2", " -5", "777", Forbidden);
-        row("power, letters in b", "Command5", "2", "x3", "777", "777", BadB);
+        row("power, letters in b", "Command5", "2", "x3", "777", "777",
+            "L'opérande b contient le caractère « x » en position 1, qui n'est pas un chiffre.\n"
+            "a exposant (b) se calcule sur deux nombres entiers de 0 ou plus, écrits en chiffres, "
+            "b valant au plus 2147483647.");
         row("power too large for memory", "Command5", "10", "200000000", "777", "777",
             PowerTooLarge);
         // The factorial shows no timing box after a refusal or a failure.
@@ -75,7 +77,9 @@ private slots:
         row("zero whatever b", "Command18", "", "x", "0", "0");
         row("digit-power sum, negative result", "Command18", "", "3", "-153", "-153",
             "Le résultat contient un signe « - » en position 1, où seul un chiffre peut figurer.");
-        row("digit-power sum, b not an integer", "Command18", "", "trois", "153", "153", BadB);
+        row("digit-power sum, b not an integer", "Command18", "", "trois", "153", "153",
+            "« t » en position 1, qui n'est pas un chiffre.\nLa somme des chiffres du résultat "
+            "puissance b se calcule pour un nombre entier b de 0 à 2147483647.");
         row("digit-power sum too large", "Command18", "", "200000000", "9", "9", PowerTooLarge);
     }
 
