@@ -290,4 +290,8 @@ QString saveFailedMessage(const QString& path, const WriteError& error) {
                                     "été modifiées.");
 }
 
+QString precisionInUseText(std::int32_t precision) {
+    return QStringLiteral("Précision utilisée : %1").arg(precision);
+}
+
 } // namespace window

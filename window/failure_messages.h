@@ -1,11 +1,13 @@
-// The French texts of the calculations: what the progress window says while
-// one runs, why one gave no result, and why the result could not be saved.
-// They all live here.
+// The French texts of the window: what the progress window says while a
+// calculation runs, why one gave no result, why the result could not be
+// saved, and which precision is in use. They all live here.
 #pragma once
 
 #include "window/services.h"
 
 #include <QString>
+
+#include <cstdint>
 
 namespace window {
 
@@ -64,5 +66,8 @@ QString describeFlaw(const QString& text, NumberForm form = NumberForm::Signed);
 
 // Why the result could not be appended to the file at `path`.
 QString saveFailedMessage(const QString& path, const WriteError& error);
+
+// The tooltip of a precision field whose text gives no precision.
+QString precisionInUseText(std::int32_t precision);
 
 } // namespace window

@@ -2,6 +2,7 @@
 #include "window/main_window.h"
 
 #include "window/commands.h"
+#include "window/number_fields.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -83,9 +84,19 @@ void MainWindow::writeField(engine::Field field, const engine::Text& text) {
     if (field == engine::Field::Text4) {
         Text4->setText(value);
         window::precisionChanged(*this);
+        showPrecisionState();
         return;
     }
     numberField(field)->setPlainText(value);
+}
+
+void MainWindow::setPrecision(std::int32_t digits) {
+    Precision = digits;
+    showPrecisionState();
+}
+
+void MainWindow::showPrecisionState() {
+    Text4->showPrecisionInUse(engine::toInt32(Text4->text().toStdString()).has_value(), Precision);
 }
 
 QString MainWindow::caption() const {
