@@ -290,6 +290,12 @@ QString saveFailedMessage(const QString& path, const WriteError& error) {
                                     "été modifiées.");
 }
 
+QString browserFailedMessage(const QString& url) {
+    return QStringLiteral("Le navigateur n'a pas pu être lancé pour ouvrir cette page.\n"
+                          "Son adresse, à copier dans un navigateur :\n\n%1")
+        .arg(url);
+}
+
 QString precisionInUseText(std::int32_t precision) {
     return QStringLiteral("Précision utilisée : %1").arg(precision);
 }

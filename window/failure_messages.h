@@ -1,6 +1,7 @@
 // The French texts of the window: what the progress window says while a
 // calculation runs, why one gave no result, why the result could not be
-// saved, and which precision is in use. They all live here.
+// saved, why a page did not open, and which precision is in use. They all
+// live here.
 #pragma once
 
 #include "window/services.h"
@@ -66,6 +67,9 @@ QString describeFlaw(const QString& text, NumberForm form = NumberForm::Signed);
 
 // Why the result could not be appended to the file at `path`.
 QString saveFailedMessage(const QString& path, const WriteError& error);
+
+// Why the page at `url` did not open, with its address to copy.
+QString browserFailedMessage(const QString& url);
 
 // The tooltip of a precision field whose text gives no precision.
 QString precisionInUseText(std::int32_t precision);

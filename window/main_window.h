@@ -41,7 +41,7 @@ public:
     QString caption() const override;
     window::Answer showMessage(const QString& text, window::Buttons buttons,
                                const QString& title) override;
-    void openWebPage(const QString& url) override;
+    bool openWebPage(const QString& url) override;
     QDateTime now() const override;
     QString programFolder() const override;
     std::optional<window::WriteError> writeTextLine(const QString& path,

@@ -110,6 +110,8 @@ window::Answer MainWindow::showMessage(const QString& text, window::Buttons butt
     box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
+    // So that an address or a message can be copied.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (text.size() > LongestLabelText) {
         showTextInScrollingView(box, text);
     }
@@ -127,8 +129,8 @@ window::Answer MainWindow::showMessage(const QString& text, window::Buttons butt
                                                                : window::Answer::No;
 }
 
-void MainWindow::openWebPage(const QString& url) {
-    QDesktopServices::openUrl(QUrl(url));
+bool MainWindow::openWebPage(const QString& url) {
+    return QDesktopServices::openUrl(QUrl(url));
 }
 
 QDateTime MainWindow::now() const {
