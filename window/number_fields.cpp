@@ -58,9 +58,11 @@ void PrecisionField::keyPressEvent(QKeyEvent* event) {
 
 void PrecisionField::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu();
-    if (auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
-        disconnect(paste, &QAction::triggered, this, &QLineEdit::paste);
-        connect(paste, &QAction::triggered, this, [this] { pasteNumber(); });
+    for (QAction* action : menu->actions()) {
+        // The paste entry is the one connected to QLineEdit::paste, by name.
+        if (disconnect(action, SIGNAL(triggered()), this, SLOT(paste()))) {
+            connect(action, &QAction::triggered, this, [this] { pasteNumber(); });
+        }
     }
     menu->setAttribute(Qt::WA_DeleteOnClose); // as QLineEdit does with its own menu
     menu->popup(event->globalPos());
