@@ -102,8 +102,11 @@ bool tooCostly(std::size_t command, const Text& a, const Text& b, const Text& pr
         return digits && *digits > 2000;
     case 4:
         return exponent && *exponent > 64;
-    case 6:
-        return a.size() > 7 || b.size() > 5;
+    case 6: {
+        // From a = 5 on, the recursion may run 100,000 steps before it gives up.
+        const auto first = engine::toInt32(a);
+        return a.size() > 7 || b.size() > 5 || (first && *first >= 5 && a.size() + b.size() > 4);
+    }
     case 7:
         return exponent && *exponent > 100;
     default:
