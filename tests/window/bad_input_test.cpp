@@ -1,8 +1,7 @@
-// Every calculation command against every kind of bad operand, on the real
-// window: the refusal text where the command has one, otherwise a box that
-// names the operand and says what the command takes; the result field as it
-// was; and the next valid click right. Inputs that some commands have always
-// read as numbers ("+5", "", a lone "-") keep their answers.
+// Every calculation command against every kind of bad operand: the refusal
+// text where there is one, else a box naming the operand and what the command
+// takes; the result field kept; the next valid click right. What some commands
+// have always read as numbers ("+5", "", a lone "-") keeps its answer.
 #include "window_fixture.h"
 
 #include <QtTest>
@@ -111,12 +110,10 @@ private slots:
         const Command& c = Commands[command];
         const QChar kind = answer[0];
         const QString value = answer.mid(1);
-        const bool factorial = command == 5;
-        const bool ackermann = command == 6;
         // The factorial times what it did not refuse; A(a, b) for a below 5 shows its value.
         const int boxes = int(kind == u'?') +
-                          int(factorial && (kind == u'=' || value == "b est trop grand")) +
-                          int(ackermann && kind == u'=');
+                          int(command == 5 && (kind == u'=' || value == "b est trop grand")) +
+                          int(command == 6 && kind == u'=');
         setField("Text1", a);
         setField("Text2", b);
         setField("Text3", "153");
@@ -138,7 +135,7 @@ private slots:
         setField("Text1", "2");
         setField("Text2", "3");
         setField("Text3", "12");
-        clickSeeing(c.button, int(factorial || ackermann));
+        clickSeeing(c.button, int(command == 5 || command == 6));
         QCOMPARE(fieldText("Text3"), QString::fromUtf8(c.next));
     }
 };

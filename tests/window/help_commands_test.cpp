@@ -99,8 +99,7 @@ private slots:
         QCOMPARE(opened_, QStringList({url, url}));
     }
 
-    // Without a browser (the offscreen platform has none: the test's own is
-    // taken away), a box gives the address, selectable so that it can be copied.
+    // Without a browser (offscreen has none), a box gives the address to copy.
     void linkWithoutBrowserGivesItsAddress() {
         cleanupTestCase();
         Qt::TextInteractionFlags flags;

@@ -1,6 +1,6 @@
 // The fields that take numbers: a paste arrives as one number while typing
-// stays as typed, and the precision field shows when its text gives no
-// precision and which one divisions use meanwhile.
+// stays as typed, and the precision field shows, with a red frame and a
+// tooltip, when its text gives no precision and which one divisions use.
 #include "window_fixture.h"
 
 #include <QApplication>
@@ -14,36 +14,44 @@ class InputFieldsTest : public WindowFixture {
     Q_OBJECT
 
 private slots:
-    void pasteArrivesAsOneNumber_data() {
+    void fieldTakesText_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("how"); // "paste key", "context menu" or "typed"
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("arrives");
+        QTest::addColumn<int>("precision");
+        QTest::addColumn<QString>("tooltip"); // of the precision field
         const auto row = [](const char* name, const char* field, const char* how,
-                            const QString& text, const QString& arrives) {
-            QTest::newRow(name) << field << how << text << arrives;
+                            const QString& text, const QString& arrives, int precision = 50,
+                            const char* tooltip = "") {
+            QTest::newRow(name) << field << how << text << arrives << precision
+                                << QString::fromUtf8(tooltip);
         };
         row("bc's continued lines", "Text1", "paste key", "123\\\n456\\\r\n789", "123456789");
         row("digits grouped by no-break and thin spaces", "Text2", "paste key",
             QString::fromUtf8("-1\u00A0234\u202F567\u2009890.5"), "-1234567890.5");
         row("a terminal's line", "Text2", "paste key", "  12 345\t\r\n", "12345");
         row("other characters stay", "Text1", "paste key", "1,5 x", "1,5x");
-        QString wrapped;
-        for (int group = 0; group < 1'000'000 / 3; ++group) {
-            wrapped += group % 20 == 19 ? QStringLiteral("123\n") : QStringLiteral("123 ");
-        }
-        row("a million digits, grouped and wrapped", "Text1", "paste key", wrapped,
-            QString(wrapped).remove(u' ').remove(u'\n'));
-        row("precision", "Text4", "paste key", " 1 000\n", "1000");
-        row("precision, from the context menu", "Text4", "context menu", "7 0", "70");
+        const QString line = QStringLiteral("123 ").repeated(19) + QStringLiteral("123\n");
+        row("a million digits, grouped and wrapped", "Text1", "paste key", line.repeated(16667),
+            QStringLiteral("123").repeated(20 * 16667));
         row("typed blanks stay", "Text1", "typed", "1 2", "1 2");
+        row("precision pasted", "Text4", "paste key", " 1 000\n", "1000", 1000);
+        row("precision from the context menu", "Text4", "context menu", "7 0", "70", 70);
+        row("precision typed", "Text4", "typed", "60", "60", 60);
+        row("letters typed", "Text4", "typed", "abc", "abc", 50, "Précision utilisée : 50");
+        // Every keystroke whose text converts sets the precision.
+        row("beyond 32 bits typed", "Text4", "typed", "99999999999", "99999999999", 999999999,
+            "Précision utilisée : 999999999");
     }
 
-    void pasteArrivesAsOneNumber() {
+    void fieldTakesText() {
         QFETCH(QString, field);
         QFETCH(QString, how);
         QFETCH(QString, text);
         QFETCH(QString, arrives);
+        QFETCH(int, precision);
+        QFETCH(QString, tooltip);
         auto* widget = window().findChild<QWidget*>(field);
         const char* property = field == "Text4" ? "text" : "plainText";
         widget->setProperty(property, QString());
@@ -69,29 +77,11 @@ private slots:
         }
         QVERIFY2(clock.elapsed() < 10'000, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(widget->property(property).toString(), arrives);
-        QCOMPARE(window().precision(), field == "Text4" ? arrives.toInt() : 50);
-    }
-
-    // Each text typed in turn: the tooltip it leaves ("" when the text gives a
-    // precision). Every keystroke whose text converts sets the precision.
-    void precisionFieldShowsThePrecisionInUse() {
-        auto* field = window().findChild<QLineEdit*>("Text4");
-        const std::pair<const char*, const char*> steps[] = {
-            {"60", ""},
-            {"abc", "Précision utilisée : 60"},
-            {"", "Précision utilisée : 60"},
-            {"99999999999", "Précision utilisée : 999999999"},
-            {"-5", ""}, // stored as it is; a division raises it to 50
-        };
-        for (const auto& [typed, tooltip] : steps) {
-            field->selectAll();
-            QTest::keyClick(field, Qt::Key_Delete);
-            QTest::keyClicks(field, typed);
-            QCOMPARE(field->toolTip(), QString::fromUtf8(tooltip));
-            const QColor frame = field->grab().toImage().pixelColor(0, field->height() / 2);
-            QCOMPARE(frame == QColor(204, 0, 0), *tooltip != '\0');
-        }
-        QCOMPARE(window().precision(), -5);
+        QCOMPARE(window().precision(), precision);
+        auto* precisionField = window().findChild<QLineEdit*>("Text4");
+        QCOMPARE(precisionField->toolTip(), tooltip);
+        const QImage image = precisionField->grab().toImage();
+        QCOMPARE(image.pixelColor(0, image.height() / 2) == QColor(204, 0, 0), !tooltip.isEmpty());
     }
 };
 
