@@ -60,6 +60,7 @@ TEST(AckerSimpleTest, ExponentsBeyond32BitsAreRefusedAtOnce) {
     EXPECT_THROW(closedForm("x", "1"), engine::NotANumber);
     EXPECT_THROW(closedForm("2", "abc"), engine::NotANumber);
     EXPECT_THROW(closedForm("4", "1a"), engine::NotANumber);
+    EXPECT_THROW(closedForm("3", "0-57"), engine::NotANumber); // found by fuzzing: was -3
 }
 
 TEST(AckermanTest, RecursiveDefinition) {

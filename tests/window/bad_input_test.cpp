@@ -80,6 +80,8 @@ private slots:
             {sign, sign, sign, sign, forbidden, forbidden, forbidden,
              "?b contient un signe « - » en position 1"});
         row("tab inside", "2", "1\t2", forEach("?b contient une tabulation en position 2"));
+        // Found by fuzzing: the engine read "0-5" as -5.
+        row("minus after a zero", "2", "0-5", forEach(sign));
         row("line break inside", "2", "1\n2",
             forEach("?b contient un saut de ligne en position 2"));
         const char* letter = "?b contient le caractère « x » en position 300001";
