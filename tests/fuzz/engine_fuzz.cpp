@@ -47,6 +47,20 @@ bool allDigits(std::string_view t) {
     return std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// An optional "+", an optional "-" (with `minus`), digits and one point at
+// most: every text that a procedure may take as a number has this form.
+bool looksLikeNumber(std::string_view t, bool minus) {
+    if (t.starts_with('+')) {
+        t.remove_prefix(1);
+    }
+    if (minus && t.starts_with('-')) {
+        t.remove_prefix(1);
+    }
+    const auto point = t.find('.');
+    return allDigits(t.substr(0, point)) &&
+           (point == std::string_view::npos || allDigits(t.substr(point + 1)));
+}
+
 // An optional "-" and digits, possibly none: what the integer kernels take as it is.
 bool isPlainInteger(std::string_view t) {
     if (t.starts_with('-')) {
@@ -168,12 +182,19 @@ void numberTexts(const Text& a, const Text& b) {
     });
 }
 
+// A procedure that returned has taken both texts as numbers.
+void expectNumbers(const char* what, const Text& a, const Text& b) {
+    expect(looksLikeNumber(a, true) && looksLikeNumber(b, true), what,
+           "took a text that is no number: " + a + " | " + b);
+}
+
 void sumAndDifference(const Text& a, const Text& b) {
     const bool checked = isPlainInteger(a) && isPlainInteger(b);
     call("Plusplus", [&] {
         Text x = a;
         Text y = b;
         const Text r = engine::Plusplus(x, y);
+        expectNumbers("Plusplus", a, b);
         expect(!checked || (isIntegerResult(r) && residue(r) == (residue(a) + residue(b)) % Prime),
                "Plusplus", a + " + " + b + " = " + r);
     });
@@ -181,6 +202,7 @@ void sumAndDifference(const Text& a, const Text& b) {
         Text x = a;
         Text y = b;
         const Text r = engine::Moinsmoins(x, y);
+        expectNumbers("Moinsmoins", a, b);
         expect(!checked ||
                    (isIntegerResult(r) && residue(r) == (residue(a) + Prime - residue(b)) % Prime),
                "Moinsmoins", a + " - " + b + " = " + r);
@@ -200,6 +222,7 @@ void products(const Text& a, const Text& b, std::int32_t multiplier) {
         Text x = a;
         Text y = b;
         const Text r = engine::Mulmul(x, y);
+        expectNumbers("Mulmul", a, b);
         expect(isDecimalResult(r), "Mulmul gave no number", a + " * " + b + " = " + r);
         expect(!isPlainInteger(a) || !isPlainInteger(b) ||
                    residue(r) == residue(a) * residue(b) % Prime,
@@ -247,6 +270,7 @@ void quotients(const Text& a, const Text& b, int precision) {
         Text x = a;
         Text y = b;
         const Text q = engine::Divdiv(x, y, window);
+        expectNumbers("Divdiv", a, b);
         if (isPlainInteger(a) && isPlainInteger(b)) {
             checkQuotient(a, b, q, window.precision());
         }
@@ -278,6 +302,7 @@ void powers(const Text& a, const Text& b, std::int32_t exponent, std::int32_t n)
             expect(isIntegerResult(r) && residue(r) == power(residue(a), exponent), "PuisCalcul",
                    what);
         }
+        expect(exponent == 0 || looksLikeNumber(a, false), "PuisCalcul took no number", what);
     });
     call("sommepuis", [&] {
         FakeWindow window;

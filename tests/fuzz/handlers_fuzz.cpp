@@ -92,6 +92,37 @@ bool isNumberResult(std::string_view t) {
                : allDigits(t.substr(0, point)) && allDigits(t.substr(point + 1));
 }
 
+// An optional "+", an optional "-" (with `minus`), digits and one point at
+// most (with `point`): every operand that a command may take as a number.
+bool looksLikeNumber(std::string_view t, bool minus, bool point) {
+    if (t.starts_with('+')) {
+        t.remove_prefix(1);
+    }
+    if (minus && t.starts_with('-')) {
+        t.remove_prefix(1);
+    }
+    const auto at = point ? t.find('.') : std::string_view::npos;
+    const auto digits = [](std::string_view d) {
+        return std::all_of(d.begin(), d.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    return digits(t.substr(0, at)) && (at == std::string_view::npos || digits(t.substr(at + 1)));
+}
+
+// Whether the command, having computed a result, read its operands as numbers.
+bool readNumbers(std::size_t command, const Text& a, const Text& b) {
+    switch (command) {
+    case 4:
+    case 6:
+        return looksLikeNumber(a, false, false) && looksLikeNumber(b, false, false);
+    case 5:
+        return looksLikeNumber(b, false, false);
+    case 7:
+        return true; // the digits of the result are checked by the engine target
+    default:
+        return looksLikeNumber(a, true, true) && looksLikeNumber(b, true, true);
+    }
+}
+
 // Inputs whose valid reading would ask for millions of digits or a long
 // recursion are left out: the engine target covers those procedures.
 bool tooCostly(std::size_t command, const Text& a, const Text& b, const Text& precision) {
@@ -191,6 +222,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     } else if (window.resultWrites != 1 || !isWholeResult(command, after, a, b)) {
         fail("no whole result", what + "\ngives [" + after + "]");
+    } else if (after != "Opération interdite" && after != "b est trop grand" &&
+               !readNumbers(command, a, b)) {
+        fail("a result from operands that are no numbers", what + "\ngives [" + after + "]");
     }
     return 0;
 }
