@@ -30,9 +30,17 @@ Text integerPart(const Text& operand, std::int32_t& count) {
     return engine::Entdecimal(copy, count);
 }
 
-Text fractionDigits(const Text& operand) {
+// The characters after the first point of the operand in `field`. A second
+// point among them is refused: the scaled operand would hand it to the
+// kernel, whose normal form drops a point followed by zeros ("5..0" would be
+// read as 5.0).
+Text fractionDigits(const Text& operand, Field field) {
     Text copy = operand;
-    return engine::Partdecimale(copy);
+    Text fraction = engine::Partdecimale(copy);
+    if (engine::DecimalYN(fraction)) {
+        refuseOperand(field, Failure::NotANumber);
+    }
+    return fraction;
 }
 
 FixedPoint alignFractions(const Text& a, const Text& b) {
@@ -40,8 +48,8 @@ FixedPoint alignFractions(const Text& a, const Text& b) {
     std::int32_t lb = 0;
     const Text integerA = integerPart(a, la);
     const Text integerB = integerPart(b, lb);
-    Text fa = la > 0 ? fractionDigits(a) : Text();
-    Text fb = lb > 0 ? fractionDigits(b) : Text();
+    Text fa = la > 0 ? fractionDigits(a, Field::Text1) : Text();
+    Text fb = lb > 0 ? fractionDigits(b, Field::Text2) : Text();
     std::int32_t digits = 0;
     if (la < lb) {
         digits = lb;

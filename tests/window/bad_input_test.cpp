@@ -75,6 +75,11 @@ private slots:
         row("two points", "2", "1.2.3",
             {point, point, point, point, forbidden, forbidden, forbidden,
              "?b contient un point en position 2"});
+        // Found by fuzzing: "5..0" was read as 5.0 by a + b, a - b and a / b.
+        const char* second = "?b contient un deuxième point en position 3";
+        row("second point before zeros", "2", "5..0",
+            {second, second, second, second, forbidden, forbidden, forbidden,
+             "?b contient un point en position 2"});
         const char* sign = "?b contient un signe « - » en position 2";
         row("two minus signs", "2", "--5",
             {sign, sign, sign, sign, forbidden, forbidden, forbidden,
