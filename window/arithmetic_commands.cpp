@@ -30,14 +30,14 @@ Text integerPart(const Text& operand, std::int32_t& count) {
     return engine::Entdecimal(copy, count);
 }
 
-// The characters after the first point of the operand in `field`. A second
-// point among them is refused: the scaled operand would hand it to the
-// kernel, whose normal form drops a point followed by zeros ("5..0" would be
-// read as 5.0).
+// The characters after the first point of the operand in `field`, which
+// must be digits: glued to the integer part, anything else could make a
+// text that the kernel reads as a number ("5..0" gives "5.0", which is 5;
+// "+.-" gives "+-", which is 0).
 Text fractionDigits(const Text& operand, Field field) {
     Text copy = operand;
     Text fraction = engine::Partdecimale(copy);
-    if (engine::DecimalYN(fraction)) {
+    if (fraction.find_first_not_of("0123456789") != Text::npos) {
         refuseOperand(field, Failure::NotANumber);
     }
     return fraction;

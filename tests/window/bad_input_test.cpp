@@ -80,6 +80,11 @@ private slots:
         row("second point before zeros", "2", "5..0",
             {second, second, second, second, forbidden, forbidden, forbidden,
              "?b contient un point en position 2"});
+        // Found by fuzzing: "+.-" was read as 0 by a + b, a - b and a / b.
+        const char* third = "?b contient un signe « - » en position 3";
+        row("sign after the point", "2", "+.-",
+            {third, third, third, third, forbidden, forbidden, forbidden,
+             "?b contient un point en position 2"});
         const char* sign = "?b contient un signe « - » en position 2";
         row("two minus signs", "2", "--5",
             {sign, sign, sign, sign, forbidden, forbidden, forbidden,
