@@ -250,7 +250,11 @@ void checkQuotient(const Text& a, const Text& b, const Text& q, std::int32_t pre
            "Divdiv sign", what);
     const auto point = q.find('.');
     const std::size_t fraction = point == Text::npos ? 0 : q.size() - point - 1;
-    expect(fraction <= static_cast<std::size_t>(precision) + 1, "Divdiv too many digits", what);
+    // A zero dividend ends at once, with as many zeros as the divisor asks
+    // for, before the precision is looked at (or raised to 50).
+    expect(fraction <= static_cast<std::size_t>(std::max(precision, 50)) + 1 ||
+               (!nonzero && fraction <= absB.size()),
+           "Divdiv too many digits", what);
     Text digits;
     std::copy_if(q.begin(), q.end(), std::back_inserter(digits),
                  [](char c) { return c >= '0' && c <= '9'; });
