@@ -36,9 +36,17 @@ void requireDecimalDigits(std::string_view text) {
     requireDigits(text.substr(point + 1));
 }
 
+Text normalisedOperand(Text& ent) {
+    Text normal = Zeronettoyage(ent);
+    if (startsWithMinus(normal) && !startsWithMinus(ent)) {
+        throw NotANumber("a '-' after leading zeros");
+    }
+    return normal;
+}
+
 bool normaliseAndTakeSigns(Text& ent, Text& ent2) {
-    ent = Zeronettoyage(ent);
-    ent2 = Zeronettoyage(ent2);
+    ent = normalisedOperand(ent);
+    ent2 = normalisedOperand(ent2);
     const bool firstNegative = startsWithMinus(ent);
     const bool secondNegative = startsWithMinus(ent2);
     if (firstNegative) {

@@ -74,6 +74,11 @@ template <class Steps> Text onCopies(Text& ent, Text& ent2, Steps&& steps) {
     return result;
 }
 
+// Zeronettoyage of an operand (`ent` loses a leading "+"), refusing with
+// NotANumber a "-" that stood after leading zeros ("0-5"), which the normal
+// form would otherwise turn into a sign.
+Text normalisedOperand(Text& ent);
+
 // Normalises both operands in place and removes the "-" of each; true when
 // exactly one of them was negative.
 bool normaliseAndTakeSigns(Text& ent, Text& ent2);

@@ -61,8 +61,8 @@ enum class Operation { Add, Subtract };
 // otherwise). The sign table leaves in each variable the magnitude it
 // contributed; "-007" + "-3" keeps the zeros of its operand ("-010").
 Text signedSum(Text& ent, Text& ent2, Operation operation) {
-    ent = Zeronettoyage(ent);
-    ent2 = Zeronettoyage(ent2);
+    ent = detail::normalisedOperand(ent);
+    ent2 = detail::normalisedOperand(ent2);
     detail::requireSignedDigits(ent);
     detail::requireSignedDigits(ent2);
     if (operation == Operation::Add && isZeroForm(ent)) {

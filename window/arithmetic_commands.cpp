@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace window {
 
@@ -29,9 +30,17 @@ Text integerPart(const Text& operand, std::int32_t& count) {
     return engine::Entdecimal(copy, count);
 }
 
-Text fractionDigits(const Text& operand) {
+// The characters after the first point of the operand in `field`, which
+// must be digits: glued to the integer part, anything else could make a
+// text that the kernel reads as a number ("5..0" gives "5.0", which is 5;
+// "+.-" gives "+-", which is 0).
+Text fractionDigits(const Text& operand, Field field) {
     Text copy = operand;
-    return engine::Partdecimale(copy);
+    Text fraction = engine::Partdecimale(copy);
+    if (fraction.find_first_not_of("0123456789") != Text::npos) {
+        refuseOperand(field, Failure::NotANumber);
+    }
+    return fraction;
 }
 
 FixedPoint alignFractions(const Text& a, const Text& b) {
@@ -39,8 +48,8 @@ FixedPoint alignFractions(const Text& a, const Text& b) {
     std::int32_t lb = 0;
     const Text integerA = integerPart(a, la);
     const Text integerB = integerPart(b, lb);
-    Text fa = la > 0 ? fractionDigits(a) : Text();
-    Text fb = lb > 0 ? fractionDigits(b) : Text();
+    Text fa = la > 0 ? fractionDigits(a, Field::Text1) : Text();
+    Text fb = lb > 0 ? fractionDigits(b, Field::Text2) : Text();
     std::int32_t digits = 0;
     if (la < lb) {
         digits = lb;
@@ -71,13 +80,31 @@ Text placePoint(Text r, std::int32_t digits) {
     return (negative ? "-" : "") + r.substr(0, integerLength) + "." + r.substr(integerLength);
 }
 
+// The operands of a + b, a - b, a * b and a / b, written back into their
+// fields as Verifab writes them, but read without the blanks around them, so
+// that a field shows the number that was computed (" .5\n" becomes "0.5").
+struct Operands {
+    Text a;
+    Text b;
+};
+
+Operands repairedOperands(Services& window) {
+    Operands operands;
+    for (auto [field, operand] :
+         {std::pair{Field::Text1, &operands.a}, std::pair{Field::Text2, &operands.b}}) {
+        *operand = engine::Verif(readOperand(window, field));
+        window.writeField(field, *operand);
+    }
+    return operands;
+}
+
 using Kernel = Text (*)(Text&, Text&);
 
 // Sum or difference of the two operand fields on the fixed-point frame.
 void fixedPointCommand(Services& window, Calculation calculation, Kernel kernel) {
-    engine::Verifab(window);
-    const Text a = window.readField(Field::Text1);
-    const Text b = window.readField(Field::Text2);
+    const Operands repaired = repairedOperands(window);
+    const Text& a = repaired.a;
+    const Text& b = repaired.b;
     runCalculation(window, calculation, [&](engine::WindowServices&) {
         FixedPoint operands = alignFractions(a, b);
         Text r = kernel(operands.a, operands.b);
@@ -99,9 +126,9 @@ void subtractCommand(Services& window) {
 }
 
 void multiplyCommand(Services& window) {
-    engine::Verifab(window);
-    const Text a = window.readField(Field::Text1);
-    const Text b = window.readField(Field::Text2);
+    const Operands repaired = repairedOperands(window);
+    const Text& a = repaired.a;
+    const Text& b = repaired.b;
     runCalculation(window, Calculation::Product, [&](engine::WindowServices&) {
         Text workA = a;
         Text workB = b;
@@ -110,9 +137,9 @@ void multiplyCommand(Services& window) {
 }
 
 void divideCommand(Services& window) {
-    engine::Verifab(window);
-    const Text a = window.readField(Field::Text1);
-    const Text b = window.readField(Field::Text2);
+    const Operands repaired = repairedOperands(window);
+    const Text& a = repaired.a;
+    const Text& b = repaired.b;
     runCalculation(window, Calculation::Quotient, [&](engine::WindowServices& fields) {
         FixedPoint operands = alignFractions(a, b);
         Text raw = engine::Divdiv(operands.a, operands.b, fields);

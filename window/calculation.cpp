@@ -1,6 +1,7 @@
 #include "window/calculation.h"
 
 #include "window/job_fields.h"
+#include "window/operand_text.h"
 
 #include <new>
 #include <optional>
@@ -9,12 +10,21 @@ namespace window {
 
 namespace {
 
-// Thrown by integerOperand: the operand in `field` is not a 32-bit integer.
-struct NotAnInteger {
+// Thrown by refuseOperand: the operand in `field` is refused for `failure`.
+struct RefusedOperand {
     engine::Field field;
+    Failure failure;
 };
 
 } // namespace
+
+engine::Text readOperand(Services& window, engine::Field field) {
+    return operandText(window.readField(field));
+}
+
+void refuseOperand(engine::Field field, Failure failure) {
+    throw RefusedOperand{field, failure};
+}
 
 bool isForbiddenOperand(const engine::Text& operand) {
     const auto firstNonBlank = operand.find_first_not_of(" \t");
@@ -25,7 +35,7 @@ bool isForbiddenOperand(const engine::Text& operand) {
 std::int32_t integerOperand(const engine::Text& text, engine::Field field) {
     const auto value = engine::toInt32(text);
     if (!value) {
-        throw NotAnInteger{field};
+        refuseOperand(field, Failure::NotAnInteger);
     }
     return *value;
 }
@@ -42,8 +52,8 @@ std::optional<engine::Text> computeResult(Services& window, Calculation calculat
         return result;
     } catch (const engine::Cancelled&) {
         return std::nullopt; // stopped by the user, who knows it: nothing to say
-    } catch (const NotAnInteger& error) {
-        failure = Failure::NotAnInteger;
+    } catch (const RefusedOperand& error) {
+        failure = error.failure;
         operand = error.field == engine::Field::Text1 ? u'a' : u'b';
     } catch (const engine::NotANumber&) {
         failure = Failure::NotANumber;

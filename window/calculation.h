@@ -32,14 +32,21 @@ std::optional<engine::Text> computeResult(Services& window, Calculation calculat
 // write; the result field keeps its text when there is none.
 void runCalculation(Services& window, Calculation calculation, const Computation& compute);
 
+// The operand in `field` (Text1 for a, Text2 for b, Text3 for the result),
+// as every calculation reads it: without the blanks around it (operandText).
+engine::Text readOperand(Services& window, engine::Field field);
+
 // True for an operand that the power, factorial and Ackermann commands refuse:
 // one that holds a point, or whose first character other than a blank is "-"
 // (" -5" is as negative as "-5").
 bool isForbiddenOperand(const engine::Text& operand);
 
+// Stops a calculation run by computeResult with `failure`, whose message
+// names the operand in `field`: Text1 (a) or Text2 (b).
+[[noreturn]] void refuseOperand(engine::Field field, Failure failure);
+
 // The operand's text as a 32-bit integer. When it is not one, the calculation
-// run by computeResult stops and the message names the operand: `field` is
-// Text1 (a) or Text2 (b).
+// run by computeResult stops with Failure::NotAnInteger (refuseOperand).
 std::int32_t integerOperand(const engine::Text& text, engine::Field field);
 
 } // namespace window

@@ -1,5 +1,9 @@
 #include "window/failure_messages.h"
 
+#include "window/operand_text.h"
+
+#include <utility>
+
 namespace window {
 
 namespace {
@@ -20,20 +24,88 @@ QString operandName(QChar name) {
     return QStringLiteral("L'opérande %1").arg(name);
 }
 
-// An operand that must be a natural number: what is wrong with it, in one sentence.
-QString naturalNumberFlaw(QChar name, const QString& text) {
-    if (text.trimmed().isEmpty()) {
+// What is wrong with an operand that must be a natural number, in one line,
+// or nothing. `within32Bits`: it must also be at most 2147483647.
+QString naturalNumberFlaw(QChar name, const QString& text, bool within32Bits) {
+    const QString flaw = describeFlaw(text, NumberForm::Natural);
+    if (!flaw.isEmpty()) {
+        return operandName(name) + QStringLiteral(" contient ") + flaw + QStringLiteral(".\n");
+    }
+    const std::string operand = operandText(text.toStdString());
+    if (operand.empty()) {
         return operandName(name) + QStringLiteral(" est vide.\n");
     }
-    const QString flaw = describeFlaw(text, true);
-    return flaw.isEmpty()
-               ? QString()
-               : operandName(name) + QStringLiteral(" contient ") + flaw + QStringLiteral(".\n");
+    if (operand == "+") {
+        return operandName(name) + QStringLiteral(" ne contient aucun chiffre.\n");
+    }
+    if (within32Bits && !engine::toInt32(operand)) {
+        return operandName(name) + QStringLiteral(" dépasse 2147483647.\n");
+    }
+    return {};
 }
 
-QString notAnIntegerMessage(QChar name, const QString& text) {
-    return naturalNumberFlaw(name, text) + operandName(name) +
-           QStringLiteral(" doit être un nombre entier de 0 à 2147483647.\n") + Unchanged;
+// What the command accepts, in one sentence.
+QString accepted(Calculation calculation) {
+    switch (calculation) {
+    case Calculation::Power:
+        return QStringLiteral("a exposant (b) se calcule sur deux nombres entiers de 0 ou plus, "
+                              "écrits en chiffres, b valant au plus 2147483647.\n");
+    case Calculation::Factorial:
+        return QStringLiteral("b ! se calcule pour un nombre entier b de 0 à 9999.\n");
+    case Calculation::Ackermann:
+        return QStringLiteral("Ackerman(a, b) se calcule sur deux nombres entiers de 0 ou plus, "
+                              "écrits en chiffres.\n");
+    case Calculation::DigitPowerSum:
+        return QStringLiteral("La somme des chiffres du résultat puissance b se calcule pour un "
+                              "nombre entier b de 0 à 2147483647.\n");
+    case Calculation::Sum:
+    case Calculation::Difference:
+    case Calculation::Product:
+    case Calculation::Quotient:
+        break;
+    }
+    return QStringLiteral("Un nombre s'écrit avec des chiffres, un signe - en tête s'il est "
+                          "négatif et un point décimal au plus.\n");
+}
+
+const QString NoFlawFound =
+    QStringLiteral("Le calcul a rencontré un caractère qui n'est pas un chiffre.\n");
+
+// The lines that say what is wrong with the operands of `calculation`.
+QString operandFlaws(Calculation calculation, Failure failure, const FieldTexts& fields,
+                     QChar operand) {
+    if (failure == Failure::Negative) {
+        return operandName(operand) + QStringLiteral(" est négatif.\n");
+    }
+    QString lines;
+    switch (calculation) {
+    case Calculation::Power:
+        return naturalNumberFlaw(u'a', fields.a, false) + naturalNumberFlaw(u'b', fields.b, true);
+    case Calculation::Ackermann:
+        return naturalNumberFlaw(u'a', fields.a, false) + naturalNumberFlaw(u'b', fields.b, false);
+    case Calculation::Factorial:
+        return naturalNumberFlaw(u'b', fields.b, true);
+    case Calculation::DigitPowerSum:
+        if (failure == Failure::NotANumber) {
+            return QStringLiteral("Le résultat contient %1.\n"
+                                  "Seuls les chiffres d'un nombre entier positif peuvent être "
+                                  "élevés à la puissance b.\n")
+                .arg(describeFlaw(fields.result, NumberForm::Digits));
+        }
+        return naturalNumberFlaw(u'b', fields.b, true);
+    case Calculation::Sum:
+    case Calculation::Difference:
+    case Calculation::Product:
+    case Calculation::Quotient:
+        for (const auto& [name, text] : {std::pair{u'a', &fields.a}, std::pair{u'b', &fields.b}}) {
+            const QString flaw = describeFlaw(*text);
+            if (!flaw.isEmpty()) {
+                lines += operandName(name) + QStringLiteral(" contient %1.\n").arg(flaw);
+            }
+        }
+        break;
+    }
+    return lines;
 }
 
 QString tooLargeMessage(Calculation calculation) {
@@ -65,28 +137,18 @@ QString tooLargeMessage(Calculation calculation) {
            Unchanged;
 }
 
-QString nonDigitMessage(Calculation calculation, const FieldTexts& fields) {
-    switch (calculation) {
-    case Calculation::Power:
-        return naturalNumberFlaw(u'a', fields.a) +
-               QStringLiteral("La puissance se calcule sur un nombre entier positif écrit en "
-                              "chiffres.\n") +
-               Unchanged;
-    case Calculation::DigitPowerSum:
-        return QStringLiteral("Le résultat contient %1.\n"
-                              "Seuls les chiffres d'un nombre entier positif peuvent être "
-                              "élevés à la puissance b.\n")
-                   .arg(describeFlaw(fields.result, true)) +
-               Unchanged;
-    case Calculation::Sum:
-    case Calculation::Difference:
-    case Calculation::Product:
-    case Calculation::Quotient:
-    case Calculation::Factorial:
-    case Calculation::Ackermann:
-        break;
+// The first and one past the last character of the number in `text`,
+// without the blanks around it.
+std::pair<qsizetype, qsizetype> numberBounds(const QString& text) {
+    qsizetype first = 0;
+    qsizetype end = text.size();
+    while (first < end && isSurroundingBlank(text[first].unicode())) {
+        ++first;
     }
-    return notANumberMessage(fields.a, fields.b);
+    while (end > first && isSurroundingBlank(text[end - 1].unicode())) {
+        --end;
+    }
+    return {first, end};
 }
 
 } // namespace
@@ -132,12 +194,16 @@ QString stopButtonCaption() {
     return QStringLiteral("Annuler");
 }
 
-QString describeFlaw(const QString& text, bool digitsOnly) {
+QString describeFlaw(const QString& text, NumberForm form) {
+    const auto [first, end] = numberBounds(text);
     bool seenPoint = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    for (qsizetype i = first; i < end; ++i) {
         const QChar c = text[i];
         const bool sign = c == u'-' || c == u'+';
-        if (isAsciiDigit(c) || (!digitsOnly && ((sign && i == 0) || (c == u'.' && !seenPoint)))) {
+        const bool signAllowed = i == first && (form == NumberForm::Signed ||
+                                                (form == NumberForm::Natural && c == u'+'));
+        const bool pointAllowed = form == NumberForm::Signed && c == u'.' && !seenPoint;
+        if (isAsciiDigit(c) || (sign && signAllowed) || pointAllowed) {
             seenPoint = seenPoint || c == u'.';
             continue;
         }
@@ -153,12 +219,19 @@ QString describeFlaw(const QString& text, bool digitsOnly) {
                 .arg(c, position);
         }
         if (c == u',') {
-            return QStringLiteral("une virgule en position %1 (les décimales se séparent par "
-                                  "un point : 12.5)")
-                .arg(position);
+            // Only a number with decimals can have its point in the comma's place.
+            return form == NumberForm::Signed
+                       ? QStringLiteral("une virgule en position %1 (les décimales se séparent "
+                                        "par un point : 12.5)")
+                             .arg(position)
+                       : QStringLiteral("une virgule en position %1").arg(position);
         }
-        if (c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator) {
+        if (c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator ||
+            c == QChar::LineSeparator) {
             return QStringLiteral("un saut de ligne en position %1").arg(position);
+        }
+        if (c == u'\t') {
+            return QStringLiteral("une tabulation en position %1").arg(position);
         }
         if (c.isSpace()) {
             return QStringLiteral("une espace en position %1").arg(position);
@@ -170,30 +243,15 @@ QString describeFlaw(const QString& text, bool digitsOnly) {
     return {};
 }
 
-QString notANumberMessage(const QString& a, const QString& b) {
-    QString lines;
-    for (const auto& [name, text] : {std::pair{u'a', &a}, std::pair{u'b', &b}}) {
-        const QString flaw = describeFlaw(*text);
-        if (!flaw.isEmpty()) {
-            lines += operandName(name) + QStringLiteral(" contient %1.\n").arg(flaw);
-        }
-    }
-    if (lines.isEmpty()) {
-        lines = QStringLiteral("Le calcul a rencontré un caractère qui n'est pas un chiffre.\n");
-    }
-    return lines +
-           QStringLiteral("Un nombre s'écrit avec des chiffres, un signe - en tête s'il est "
-                          "négatif et un point décimal au plus.\n") +
-           Unchanged;
-}
-
 QString failureMessage(Calculation calculation, Failure failure, const FieldTexts& fields,
                        QChar operand) {
     switch (failure) {
     case Failure::NotANumber:
-        return nonDigitMessage(calculation, fields);
     case Failure::NotAnInteger:
-        return notAnIntegerMessage(operand, operand == u'a' ? fields.a : fields.b);
+    case Failure::Negative: {
+        const QString flaws = operandFlaws(calculation, failure, fields, operand);
+        return (flaws.isEmpty() ? NoFlawFound : flaws) + accepted(calculation) + Unchanged;
+    }
     case Failure::OutOfRange:
         return tooLargeMessage(calculation);
     case Failure::OutOfMemory:
@@ -230,6 +288,16 @@ QString saveFailedMessage(const QString& path, const WriteError& error) {
     }
     return message + QStringLiteral("\nLes lignes déjà enregistrées dans ce fichier n'ont pas "
                                     "été modifiées.");
+}
+
+QString browserFailedMessage(const QString& url) {
+    return QStringLiteral("Le navigateur n'a pas pu être lancé pour ouvrir cette page.\n"
+                          "Son adresse, à copier dans un navigateur :\n\n%1")
+        .arg(url);
+}
+
+QString precisionInUseText(std::int32_t precision) {
+    return QStringLiteral("Précision utilisée : %1").arg(precision);
 }
 
 } // namespace window

@@ -1,5 +1,7 @@
 #include "window/job_fields.h"
 
+#include "window/operand_text.h"
+
 #include <stdexcept>
 
 namespace window {
@@ -7,8 +9,8 @@ namespace window {
 using engine::Field;
 
 JobFields::JobFields(Services& window)
-    : b_(window.readField(Field::Text2)), precisionText_(window.readField(Field::Text4)),
-      precision_(window.precision()) {}
+    : b_(operandText(window.readField(Field::Text2))),
+      precisionText_(window.readField(Field::Text4)), precision_(window.precision()) {}
 
 engine::Text JobFields::readField(Field field) {
     switch (field) {

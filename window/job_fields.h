@@ -9,8 +9,9 @@
 
 namespace window {
 
-// Holds the texts of b (Text2) and of the precision field (Text4) and the
-// precision as they were when it was made: those are what the engine reads
+// Holds the texts of b (Text2, as an operand: without the blanks around it)
+// and of the precision field (Text4) and the precision as they were when it
+// was made: those are what the engine reads
 // during a computation (the digit-power sum reads b, the division the
 // precision). a and the result are not held: no engine procedure reads them,
 // and the result field can hold millions of digits; reading them throws

@@ -4,6 +4,7 @@
 #include "window/commands.h"
 #include "window/control_table.h"
 #include "window/keyboard.h"
+#include "window/number_fields.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <QTextOption>
 
 #include <algorithm>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -43,9 +45,11 @@ QFont captionFont(double pointSize, bool italic) {
 
 // A field for numbers of hundreds of thousands of digits: one long paragraph
 // wrapped at any character. Shaping is switched off because it costs far more
-// than the layout itself on such a paragraph.
-QPlainTextEdit* makeNumberField(QWidget* parent, QFont font) {
-    auto* field = new QPlainTextEdit(parent);
+// than the layout itself on such a paragraph. The operands take a pasted
+// number whole (window::NumberField); the result field takes a paste as it
+// comes.
+QPlainTextEdit* makeNumberField(QWidget* parent, QFont font, bool operand) {
+    QPlainTextEdit* field = operand ? new window::NumberField(parent) : new QPlainTextEdit(parent);
     font.setStyleStrategy(QFont::PreferNoShaping);
     field->setFont(font);
     field->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -104,10 +108,10 @@ void MainWindow::buildControls() {
             widget = makeLabel(client, caption, font, pixels(row.width, dpiX));
             break;
         case window::ControlKind::NumberField:
-            widget = makeNumberField(client, font);
+            widget = makeNumberField(client, font, std::string_view(row.name) != "Text3");
             break;
         case window::ControlKind::PrecisionField:
-            widget = new QLineEdit(client);
+            widget = new window::PrecisionField(client);
             break;
         case window::ControlKind::Button: {
             auto* button = new window::CaptionButton(caption, client);
@@ -140,7 +144,7 @@ void MainWindow::buildControls() {
     Text1 = client->findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
     Text2 = client->findChild<QPlainTextEdit*>(QStringLiteral("Text2"));
     Text3 = client->findChild<QPlainTextEdit*>(QStringLiteral("Text3"));
-    Text4 = client->findChild<QLineEdit*>(QStringLiteral("Text4"));
+    Text4 = client->findChild<window::PrecisionField*>(QStringLiteral("Text4"));
 }
 
 void MainWindow::buildMenu() {
@@ -267,4 +271,5 @@ void MainWindow::Quitter_Click() {
 }
 void MainWindow::Text4_Change() {
     window::precisionChanged(*this);
+    showPrecisionState();
 }

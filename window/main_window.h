@@ -14,8 +14,11 @@
 
 #include <cstdint>
 
-class QLineEdit;
 class QPlainTextEdit;
+
+namespace window {
+class PrecisionField;
+}
 
 class MainWindow : public QMainWindow, public window::Services {
     Q_OBJECT
@@ -32,13 +35,13 @@ public:
     engine::Text readField(engine::Field field) override;
     void writeField(engine::Field field, const engine::Text& text) override;
     std::int32_t precision() const override { return Precision; }
-    void setPrecision(std::int32_t digits) override { Precision = digits; }
+    void setPrecision(std::int32_t digits) override;
 
     // window::Services
     QString caption() const override;
     window::Answer showMessage(const QString& text, window::Buttons buttons,
                                const QString& title) override;
-    void openWebPage(const QString& url) override;
+    bool openWebPage(const QString& url) override;
     QDateTime now() const override;
     QString programFolder() const override;
     std::optional<window::WriteError> writeTextLine(const QString& path,
@@ -79,6 +82,8 @@ private:
     void buildMenu();
     void connectHandlers();
     QPlainTextEdit* numberField(engine::Field field) const;
+    // Marks the precision field while its text gives no precision.
+    void showPrecisionState();
 
     // Digits after the point in division.
     std::int32_t Precision = 50;
@@ -88,5 +93,5 @@ private:
     QPlainTextEdit* Text1 = nullptr;
     QPlainTextEdit* Text2 = nullptr;
     QPlainTextEdit* Text3 = nullptr;
-    QLineEdit* Text4 = nullptr;
+    window::PrecisionField* Text4 = nullptr;
 };

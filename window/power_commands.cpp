@@ -23,8 +23,8 @@ qsizetype characterCount(const Text& text) {
 } // namespace
 
 void powerCommand(Services& window) {
-    const Text a = window.readField(Field::Text1);
-    const Text b = window.readField(Field::Text2);
+    const Text a = readOperand(window, Field::Text1);
+    const Text b = readOperand(window, Field::Text2);
     if (isForbiddenOperand(a) || isForbiddenOperand(b)) {
         window.writeField(Field::Text3, ForbiddenOperation);
         return;
@@ -37,7 +37,7 @@ void powerCommand(Services& window) {
 }
 
 void factorialCommand(Services& window) {
-    const Text b = window.readField(Field::Text2);
+    const Text b = readOperand(window, Field::Text2);
     if (isForbiddenOperand(b)) {
         window.writeField(Field::Text3, ForbiddenOperation);
         return;

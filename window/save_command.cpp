@@ -26,11 +26,33 @@ QString documentsFolder() {
     return folder;
 }
 
+// One save is one line: the result's text without its line breaks, and
+// without the backslash that bc and dc put before each break of a long
+// number. A computed result has none; a pasted or edited one may.
+QString resultLine(Services& window) {
+    const QString text = QString::fromStdString(window.readField(engine::Field::Text3));
+    QString line;
+    line.reserve(text.size());
+    bool afterBreak = false;
+    for (const QChar c : text) {
+        const bool lineBreak =
+            c == u'\r' || c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+        if (lineBreak && !afterBreak && line.endsWith(u'\\')) {
+            line.chop(1);
+        }
+        afterBreak = lineBreak;
+        if (!lineBreak) {
+            line += c;
+        }
+    }
+    return line;
+}
+
 } // namespace
 
 void saveResultCommand(Services& window) {
-    const engine::Text result = window.readField(engine::Field::Text3);
-    if (result.empty() || result == "0") {
+    const QString result = resultLine(window);
+    if (result.isEmpty() || result == u"0") {
         return; // nothing worth keeping
     }
     // "Enregister" is the title's own spelling.
@@ -40,7 +62,7 @@ void saveResultCommand(Services& window) {
     if (answer != Answer::Yes) {
         return;
     }
-    const QString line = QString::fromStdString(window.readField(engine::Field::Text3));
+    const QString line = resultLine(window);
     QString path = resultFileIn(window.programFolder());
     std::optional<WriteError> error = window.writeTextLine(path, line);
     if (error && error->kind == WriteFailure::CannotOpen) {

@@ -51,8 +51,9 @@ public:
     virtual Answer showMessage(const QString& text, Buttons buttons, const QString& title) = 0;
 
     // Open web page: hands the address to the system's browser and returns at
-    // once, without waiting for the browser.
-    virtual void openWebPage(const QString& url) = 0;
+    // once, without waiting for the browser; false when no browser could be
+    // started.
+    virtual bool openWebPage(const QString& url) = 0;
 
     // Clock: the current date and time of day.
     virtual QDateTime now() const = 0;

@@ -2,6 +2,7 @@
 #include "window/main_window.h"
 
 #include "window/commands.h"
+#include "window/number_fields.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -83,6 +84,7 @@ void MainWindow::writeField(engine::Field field, const engine::Text& text) {
     if (field == engine::Field::Text4) {
         Text4->setText(value);
         window::precisionChanged(*this);
+        showPrecisionState();
         return;
     }
     QPlainTextEdit* target = numberField(field);
@@ -92,6 +94,15 @@ void MainWindow::writeField(engine::Field field, const engine::Text& text) {
     if (target->toPlainText() != value) {
         target->setPlainText(value);
     }
+}
+
+void MainWindow::setPrecision(std::int32_t digits) {
+    Precision = digits;
+    showPrecisionState();
+}
+
+void MainWindow::showPrecisionState() {
+    Text4->showPrecisionInUse(engine::toInt32(Text4->text().toStdString()).has_value(), Precision);
 }
 
 QString MainWindow::caption() const {
@@ -105,6 +116,8 @@ window::Answer MainWindow::showMessage(const QString& text, window::Buttons butt
     box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
+    // So that an address or a message can be copied.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (text.size() > LongestLabelText) {
         showTextInScrollingView(box, text);
     }
@@ -122,8 +135,8 @@ window::Answer MainWindow::showMessage(const QString& text, window::Buttons butt
                                                                : window::Answer::No;
 }
 
-void MainWindow::openWebPage(const QString& url) {
-    QDesktopServices::openUrl(QUrl(url));
+bool MainWindow::openWebPage(const QString& url) {
+    return QDesktopServices::openUrl(QUrl(url));
 }
 
 QDateTime MainWindow::now() const {

@@ -80,6 +80,13 @@ TEST(RefusalTest, ErrorsLeaveTheArgumentsAsTheyWere) {
         {"ackerman", "5", "1", OutOfRange},
         {"ackerman", "100", "100", OutOfRange},
         {"factorial", "3300000", "", OutOfRange},
+        // A "-" after leading zeros is no sign, though the normal form drops
+        // the zeros (found by fuzzing: "0-57" was read as -57).
+        {"Plusplus", "0-57", "3", NotANumber},
+        {"Moinsmoins", "3", "00-5", NotANumber},
+        {"Mulmul", "2", "0-57", NotANumber},
+        {"Divdiv", "0-4", "2", NotANumber},
+        {"AckerSimple", "3", "0-57", NotANumber},
     };
     for (const auto& refusal : refusals) {
         Text first = refusal.first;

@@ -1,5 +1,6 @@
-// The four operation buttons, clicked on the real window, the precision of
-// division, and what happens when an operand is not a number.
+// The four operation buttons, clicked on the real window, and the precision
+// of division. What they do with operands that are not numbers is in
+// bad_input_test.
 #include "window_fixture.h"
 
 #include <QLineEdit>
@@ -100,47 +101,6 @@ private slots:
         QCOMPARE(compute("Command4", "1", "3"), "0." + threes(digits));
         QCOMPARE(text4->text(), fieldAfter);
         QCOMPARE(window().precision(), digits);
-    }
-
-    void badOperandLeavesTheResultAlone_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("a");
-        QTest::addColumn<QString>("b");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("next"); // the result of 8 and 2 afterwards
-        const auto row = [](const char* name, const char* button, const char* a, const char* b,
-                            const char* message, const char* next) {
-            QTest::newRow(name) << button << a << b << QString::fromUtf8(message) << next;
-        };
-        row("letter in a, sum", "Command1", "12a4", "5",
-            "L'opérande a contient le caractère « a » en position 3, qui n'est pas un chiffre.",
-            "10");
-        row("second point in b, difference", "Command2", "1", "1.2.3",
-            "L'opérande b contient un deuxième point en position 4.", "6");
-        row("comma in b, product", "Command3", "3", "1,5",
-            "L'opérande b contient une virgule en position 2", "16");
-        row("blank in a, quotient", "Command4", "1 000", "7",
-            "L'opérande a contient une espace en position 2.", "4");
-        row("inner minus in b, quotient", "Command4", "8", "4-2",
-            "L'opérande b contient un signe « - » en position 2", "4");
-    }
-
-    void badOperandLeavesTheResultAlone() {
-        QFETCH(QString, button);
-        QFETCH(QString, a);
-        QFETCH(QString, b);
-        QFETCH(QString, message);
-        QFETCH(QString, next);
-        setField("Text3", "777");
-        setField("Text1", a);
-        setField("Text2", b);
-        const QList<SeenBox> seen = clickSeeing(button, 1);
-        QCOMPARE(fieldText("Text3"), QStringLiteral("777"));
-        QCOMPARE(seen.size(), 1);
-        QVERIFY2(seen[0].text.contains(message), qPrintable(seen[0].text));
-        QCOMPARE(seen[0].title, window().windowTitle());
-        // The window goes on working.
-        QCOMPARE(compute(button, "8", "2"), next);
     }
 
     void longProductIsShownWhole() {

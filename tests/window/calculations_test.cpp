@@ -30,7 +30,6 @@ QStringList timestampsBetween(const QDateTime& from, const QDateTime& to) {
 const char* const Forbidden = "Opération interdite";
 const char* const TooLarge = "La valeur de Ackerman(a, b) est bien trop grande pour être "
                              "calculée : elle aurait plus de 20 millions de chiffres.";
-const char* const BadB = "L'opérande b doit être un nombre entier de 0 à 2147483647.";
 const char* const PowerTooLarge = "Cette puissance aurait plus de 20 millions de chiffres";
 
 } // namespace
@@ -54,28 +53,20 @@ private slots:
         row("2^10", "Command5", "2", "10", "777", "1024");
         row("007^1 keeps a as typed", "Command5", "007", "1", "777", "007");
         row("power, negative a", "Command5", "-2", "3", "777", Forbidden);
-        row("power, blank before the sign of b", "Command5", "2", " -5", "777", Forbidden);
-        row("power, letters in b", "Command5", "2", "x3", "777", "777", BadB);
         row("power too large for memory", "Command5", "10", "200000000", "777", "777",
             PowerTooLarge);
-        // The factorial shows no timing box after a refusal or a failure.
-        row("factorial, blank before the sign", "Command6", "1", " -5", "777", Forbidden);
-        row("factorial, empty b", "Command6", "1", "", "777", "777", "L'opérande b est vide.");
         row("A(3, 5)", "Command9", "3", "5", "777", "253", "Ackerman(a, b) = 253");
         row("A(4, 1)", "Command9", "4", "1", "777", "65533", "Ackerman(a, b) = 65533");
         row("A(5, 00), recursion shows no box", "Command9", "5", "00", "777", "65533");
         row("A( -1, 2)", "Command9", " -1", "2", "777", Forbidden);
         row("A(5, 1)", "Command9", "5", "1", "777", "777", TooLarge);
         row("A(4, 3)", "Command9", "4", "3", "777", "777", TooLarge);
-        row("A(2, 1y)", "Command9", "2", "1y", "777", "777",
-            "L'opérande b contient le caractère « y » en position 2");
         row("153, cubes", "Command18", "", "3", "153", "153");
         row("370, cubes", "Command18", "", "3", "370", "370");
         row("9474, fourth powers", "Command18", "", "4", "9474", "9474");
         row("zero whatever b", "Command18", "", "x", "0", "0");
         row("digit-power sum, negative result", "Command18", "", "3", "-153", "-153",
             "Le résultat contient un signe « - » en position 1, où seul un chiffre peut figurer.");
-        row("digit-power sum, b not an integer", "Command18", "", "trois", "153", "153", BadB);
         row("digit-power sum too large", "Command18", "", "200000000", "9", "9", PowerTooLarge);
     }
 

@@ -27,7 +27,7 @@ public:
         messages.append(text);
         return window::Answer::Ok;
     }
-    void openWebPage(const QString&) override {}
+    bool openWebPage(const QString&) override { return true; }
     QDateTime now() const override { return {}; }
     QString programFolder() const override { return {}; }
     std::optional<window::WriteError> writeTextLine(const QString&, const QString&) override {

@@ -99,6 +99,24 @@ private slots:
         QCOMPARE(opened_, QStringList({url, url}));
     }
 
+    // Without a browser (offscreen has none), a box gives the address to copy.
+    void linkWithoutBrowserGivesItsAddress() {
+        cleanupTestCase();
+        Qt::TextInteractionFlags flags;
+        boxes().expectBox(QMessageBox::Ok, [&] {
+            flags = QApplication::activeModalWidget()
+                        ->findChild<QLabel*>("qt_msgbox_label")
+                        ->textInteractionFlags();
+        });
+        click("Command17");
+        initTestCase();
+        const QList<SeenBox> seen = boxes().takeSeen();
+        QCOMPARE(seen.size(), 1);
+        QVERIFY2(seen[0].text.endsWith("\n\nhttp://tormel.example.org/index.php"),
+                 qPrintable(seen[0].text));
+        QVERIFY(flags.testFlag(Qt::TextSelectableByMouse));
+    }
+
     // Each showing builds a fresh box: the texts are the same the second time and
     // no placeholder shows; the links open their pages and leave the box open, and
     // "Fermer" closes it.

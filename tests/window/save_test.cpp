@@ -48,11 +48,14 @@ private slots:
         window().setProgramFolder(folder_->path());
     }
 
+    // One line per save: a pasted result's line breaks, and bc's backslashes
+    // before them, are left out.
     void confirmedSavesAppendLines() {
         QList<SeenBox> seen = save("123");
+        seen += save("12\\\n34\r\n56");
         seen += save("-45");
-        QCOMPARE(contents(resultFile()), QByteArray("123\r\n-45\r\n"));
-        QCOMPARE(seen.size(), 2); // the two questions, nothing after a save
+        QCOMPARE(contents(resultFile()), QByteArray("123\r\n123456\r\n-45\r\n"));
+        QCOMPARE(seen.size(), 3); // the questions, nothing after a save
         for (const SeenBox& box : seen) {
             QCOMPARE(box.defaultButton, QStringLiteral("&Oui"));
             QVERIFY(box.buttons.contains(QStringLiteral("&Non")));
