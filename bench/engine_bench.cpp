@@ -1,4 +1,5 @@
 // Timings of the engine's procedures on large operands.
+#include "bench/bench_window.h"
 #include "engine/engine.h"
 
 #include <benchmark/benchmark.h>
@@ -20,19 +21,6 @@ Text randomDigits(std::size_t length, unsigned seed) {
     text[0] = '7';
     return text;
 }
-
-class BenchWindow : public engine::WindowServices {
-public:
-    explicit BenchWindow(std::int32_t digits) : precision_(digits) {}
-    Text readField(engine::Field field) override { return fields_[field]; }
-    void writeField(engine::Field field, const Text& text) override { fields_[field] = text; }
-    std::int32_t precision() const override { return precision_; }
-    void setPrecision(std::int32_t digits) override { precision_ = digits; }
-
-private:
-    std::map<engine::Field, Text> fields_;
-    std::int32_t precision_;
-};
 
 // One call of a two-operand procedure on random operands of state.range(0)
 // digits each, on fresh copies every time (the procedures rewrite them).

@@ -12,6 +12,7 @@
 //     workloads W8 DIGITS_FILE     the sum of the cubes of the digits (of 9999!)
 //     workloads W9 A_FILE B_FILE   a / b at precision 50 (1,000,000 and 500,000 digits)
 //     workloads W10 A_FILE B_FILE  a * b (1,000,000-digit operands)
+#include "bench/bench_window.h"
 #include "engine/engine.h"
 
 #include <cstdio>
@@ -24,22 +25,6 @@
 namespace {
 
 using engine::Text;
-
-// The fields as the engine sees them: b and the precision.
-class Fields : public engine::WindowServices {
-public:
-    explicit Fields(std::int32_t precision, Text b = {}) : precision_(precision) {
-        fields_[engine::Field::Text2] = std::move(b);
-    }
-    Text readField(engine::Field field) override { return fields_[field]; }
-    void writeField(engine::Field field, const Text& text) override { fields_[field] = text; }
-    std::int32_t precision() const override { return precision_; }
-    void setPrecision(std::int32_t digits) override { precision_ = digits; }
-
-private:
-    std::map<engine::Field, Text> fields_;
-    std::int32_t precision_;
-};
 
 Text readOperand(const char* path) {
     std::ifstream file(path, std::ios::binary);
@@ -63,7 +48,7 @@ Text product(Text a, Text b) {
 
 // a / b on two integer fields: the raw quotient, tidied as the handler does.
 Text quotient(Text a, Text b, std::int32_t precision) {
-    Fields fields(precision);
+    BenchWindow fields(precision);
     Text raw = engine::Divdiv(a, b, fields);
     const Text normal = engine::Zeronettoyage(raw);
     return engine::Verif(engine::Paszerodebut(normal));
@@ -101,7 +86,7 @@ Text run(const std::string& workload, int argc, char** argv) {
         return quotient(operand(2), operand(3), 50);
     }
     if (workload == "W8") {
-        Fields fields(50, "3");
+        BenchWindow fields(50, "3");
         return engine::sommepuis(operand(2), fields);
     }
     throw std::runtime_error("unknown workload " + workload);

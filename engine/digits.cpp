@@ -47,15 +47,7 @@ Text normalisedOperand(Text& ent) {
 bool normaliseAndTakeSigns(Text& ent, Text& ent2) {
     ent = normalisedOperand(ent);
     ent2 = normalisedOperand(ent2);
-    const bool firstNegative = startsWithMinus(ent);
-    const bool secondNegative = startsWithMinus(ent2);
-    if (firstNegative) {
-        ent.erase(0, 1);
-    }
-    if (secondNegative) {
-        ent2.erase(0, 1);
-    }
-    return firstNegative != secondNegative;
+    return takeMinus(ent) != takeMinus(ent2);
 }
 
 std::int32_t length32(std::size_t length) {

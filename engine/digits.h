@@ -79,6 +79,15 @@ template <class Steps> Text onCopies(Text& ent, Text& ent2, Steps&& steps) {
 // form would otherwise turn into a sign.
 Text normalisedOperand(Text& ent);
 
+// Removes a leading "-" from `text`; true when there was one.
+inline bool takeMinus(Text& text) {
+    if (!startsWithMinus(text)) {
+        return false;
+    }
+    text.erase(0, 1);
+    return true;
+}
+
 // Normalises both operands in place and removes the "-" of each; true when
 // exactly one of them was negative.
 bool normaliseAndTakeSigns(Text& ent, Text& ent2);

@@ -74,14 +74,8 @@ Text signedSum(Text& ent, Text& ent2, Operation operation) {
     if (operation == Operation::Subtract && isZeroForm(ent)) {
         return startsWithMinus(ent2) ? ent2.substr(1) : "-" + ent2;
     }
-    const bool firstNegative = startsWithMinus(ent);
-    const bool secondNegative = startsWithMinus(ent2);
-    if (firstNegative) {
-        ent.erase(0, 1);
-    }
-    if (secondNegative) {
-        ent2.erase(0, 1);
-    }
+    const bool firstNegative = detail::takeMinus(ent);
+    const bool secondNegative = detail::takeMinus(ent2);
     if (operation == Operation::Add) {
         if (firstNegative == secondNegative) {
             const Text sum = sumOfDigits(ent, ent2);

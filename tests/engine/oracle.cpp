@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <stdexcept>
+#include <vector>
 
 namespace oracle {
 
@@ -30,18 +31,6 @@ mpq_class decimalValue(const std::string& text) {
     mpq_class value(negative ? mpz_class(-numerator) : numerator, denominator);
     value.canonicalize();
     return value;
-}
-
-mpz_class integerValue(const std::string& text) {
-    const mpq_class value = decimalValue(text);
-    if (value.get_den() != 1) {
-        throw std::invalid_argument("not an integer: " + text);
-    }
-    return value.get_num();
-}
-
-mpq_class magnitude(const std::string& text) {
-    return abs(decimalValue(text));
 }
 
 namespace {
@@ -80,18 +69,10 @@ std::string Operands::digits(std::size_t length) {
     return text;
 }
 
-std::string Operands::number(std::size_t maxDigits, bool decimals, bool oddForms) {
-    if (oddForms) {
-        switch (below(40)) {
-        case 0:
-            return "";
-        case 1:
-            return "-0";
-        case 2:
-            return "0";
-        default:
-            break;
-        }
+std::string Operands::number(std::size_t maxDigits, bool decimals) {
+    const std::size_t zero = below(40);
+    if (zero < 3) {
+        return std::vector<std::string>{"", "-0", "0"}[zero];
     }
     const std::size_t scale = below(4);
     const std::size_t limit = scale == 0 ? 3 : scale == 1 ? 20 : maxDigits;
@@ -99,10 +80,10 @@ std::string Operands::number(std::size_t maxDigits, bool decimals, bool oddForms
     if (decimals && below(2) == 0) {
         text.insert(below(text.size() + 1), 1, '.');
     }
-    if (oddForms && below(6) == 0) {
+    if (below(6) == 0) {
         text.insert(0, std::string(1 + below(3), '0'));
     }
-    const std::size_t sign = below(oddForms ? 8 : 2);
+    const std::size_t sign = below(8);
     return (sign == 0 || sign >= 5 ? "-" : sign == 4 ? "+" : "") + text;
 }
 
@@ -112,15 +93,6 @@ std::string nines(std::size_t n) {
 
 std::string tenToThePlusOne(std::size_t n) {
     return "1" + std::string(n - 1, '0') + "1";
-}
-
-void FakeWindow::writeField(engine::Field field, const engine::Text& text) {
-    fields[field] = text;
-    if (field == engine::Field::Text4) {
-        if (const auto value = engine::toInt32(text)) {
-            setPrecision(*value);
-        }
-    }
 }
 
 } // namespace oracle

@@ -16,9 +16,6 @@ namespace oracle {
 // The exact value of a number text: optional "+" or "-", digits, at most one
 // point. The empty text and a lone sign are zero.
 mpq_class decimalValue(const std::string& text);
-mpz_class integerValue(const std::string& text);
-// |value|, as the magnitude that a procedure leaves in an argument.
-mpq_class magnitude(const std::string& text);
 
 // Random operands of one test: seeded from CALC_TEST_SEED when it is set,
 // otherwise from a seed drawn and printed so that a failure can be replayed.
@@ -29,9 +26,9 @@ public:
     // `length` digits: random, or long runs of 9s or of 0s, never starting with 0.
     std::string digits(std::size_t length);
     // A signed number text of up to `maxDigits` digits, lengths spread over
-    // every scale; with `decimals` it may hold a point; with `oddForms` it may
-    // have leading zeros, a "+", or be "", "0" or "-0".
-    std::string number(std::size_t maxDigits, bool decimals, bool oddForms = true);
+    // every scale, which may have leading zeros or a "+", or be "", "0" or
+    // "-0"; with `decimals` it may hold a point.
+    std::string number(std::size_t maxDigits, bool decimals);
 
 private:
     std::mt19937_64 random_;
@@ -47,7 +44,12 @@ class FakeWindow : public engine::WindowServices {
 public:
     explicit FakeWindow(std::int32_t precision = 50) : precision_(precision) {}
     engine::Text readField(engine::Field field) override { return fields[field]; }
-    void writeField(engine::Field field, const engine::Text& text) override;
+    void writeField(engine::Field field, const engine::Text& text) override {
+        fields[field] = text;
+        if (field == engine::Field::Text4) {
+            precision_ = engine::toInt32(text).value_or(precision_);
+        }
+    }
     std::int32_t precision() const override { return precision_; }
     void setPrecision(std::int32_t digits) override { precision_ = digits; }
 

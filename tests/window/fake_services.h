@@ -1,9 +1,9 @@
-// The window services without a window: fields in a map, boxes recorded, and
-// jobs run at once on the calling thread. Handlers run on it exactly as on
-// the real window, without any widget.
+// The window services without a window: fields in a map, boxes recorded, jobs
+// run at once on the calling thread, and writing Text4 runs the precision
+// handler. Handlers run on it as on the real window, without any widget.
 #pragma once
 
-#include "window/services.h"
+#include "window/commands.h"
 
 #include <QStringList>
 
@@ -14,10 +14,9 @@ public:
     engine::Text readField(engine::Field field) override { return fields[field]; }
     void writeField(engine::Field field, const engine::Text& text) override {
         fields[field] = text;
+        ++writes[field];
         if (field == engine::Field::Text4) {
-            if (const auto digits = engine::toInt32(text)) {
-                precision_ = *digits;
-            }
+            window::precisionChanged(*this);
         }
     }
     std::int32_t precision() const override { return precision_; }
@@ -28,7 +27,7 @@ public:
         return window::Answer::Ok;
     }
     bool openWebPage(const QString&) override { return true; }
-    QDateTime now() const override { return {}; }
+    QDateTime now() const override { return QDateTime(QDate(2026, 12, 6), QTime(9, 0)); }
     QString programFolder() const override { return {}; }
     std::optional<window::WriteError> writeTextLine(const QString&, const QString&) override {
         return std::nullopt;
@@ -37,6 +36,7 @@ public:
     void runJob(const QString&, const std::function<void()>& job) override { job(); }
 
     std::map<engine::Field, engine::Text> fields;
+    std::map<engine::Field, int> writes;
     QStringList messages;
 
 private:

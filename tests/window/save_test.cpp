@@ -11,8 +11,6 @@
 
 namespace {
 
-const QByteArray Earlier = "123\r\n";
-
 QByteArray contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<absent>");
@@ -44,108 +42,90 @@ private slots:
     void init() {
         WindowFixture::init();
         folder_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(folder_->isValid());
         window().setProgramFolder(folder_->path());
     }
 
-    // One line per save: a pasted result's line breaks, and bc's backslashes
-    // before them, are left out.
+    // One line per save, in UTF-8: a pasted result's line breaks, and bc's
+    // backslashes before them, are left out. Nothing is said after a save.
     void confirmedSavesAppendLines() {
-        QList<SeenBox> seen = save("123");
-        seen += save("12\\\n34\r\n56");
-        seen += save("-45");
-        QCOMPARE(contents(resultFile()), QByteArray("123\r\n123456\r\n-45\r\n"));
-        QCOMPARE(seen.size(), 3); // the questions, nothing after a save
-        for (const SeenBox& box : seen) {
-            QCOMPARE(box.defaultButton, QStringLiteral("&Oui"));
-            QVERIFY(box.buttons.contains(QStringLiteral("&Non")));
-        }
-        QCOMPARE(fieldText("Text3"), QStringLiteral("-45"));
+        QList<SeenBox> seen = save("123", QMessageBox::Yes);
+        seen += save("12\\\n34\r\n56", QMessageBox::Yes);
+        seen += save(QStringLiteral("-45 é"), QMessageBox::Yes);
+        QCOMPARE(contents(file()), QByteArray("123\r\n123456\r\n-45 \xc3\xa9\r\n"));
+        QCOMPARE(seen.size(), 3);
+        QCOMPARE(seen[0].title + ": " + seen[0].text,
+                 QStringLiteral("Enregister le résultat dans un fichier: "
+                                "Voulez-vous vraiment enregistrer le résultat?"));
+        QCOMPARE(seen[0].defaultButton, QStringLiteral("&Oui"));
+        QVERIFY(seen[0].buttons.contains(QStringLiteral("&Non")));
+        // No, "0" and the empty result touch nothing; "0" and "" are not even asked about.
+        QCOMPARE(save("9", QMessageBox::No).size(), 1);
+        QCOMPARE(save("0", QMessageBox::NoButton).size() + save("", QMessageBox::NoButton).size(),
+                 0);
+        QCOMPARE(contents(file()), QByteArray("123\r\n123456\r\n-45 \xc3\xa9\r\n"));
     }
 
-    // A program folder that takes no file, as an installed program's, sends
-    // the line to the documents folder, made when missing. No one, root
-    // included, can create a file in /proc.
+    // A program folder that takes no file (as /proc, even for root) sends the
+    // line to the documents folder, made when missing.
     void readOnlyProgramFolderSavesToDocuments() {
         const QByteArray home = qgetenv("HOME");
         const QByteArray config = qgetenv("XDG_CONFIG_HOME");
         qputenv("HOME", folder_->path().toLocal8Bit());
         qputenv("XDG_CONFIG_HOME", folder_->filePath("config").toLocal8Bit());
         window().setProgramFolder("/proc");
-        const QList<SeenBox> seen = save("123");
+        const QList<SeenBox> seen = save("123", QMessageBox::Yes);
         qputenv("HOME", home);
         qputenv("XDG_CONFIG_HOME", config);
         QCOMPARE(seen.size(), 1); // the question only
         QCOMPARE(contents(folder_->filePath("Documents/resultat.txt")), QByteArray("123\r\n"));
     }
 
-    // Nothing is added to the file: the answer is No, there is nothing worth
-    // saving, or the write fails and a box says why.
-    void nothingIsAdded_data() {
-        QTest::addColumn<QString>("result");
-        QTest::addColumn<int>("answer");     // to the question; 0: not asked
-        QTest::addColumn<QString>("reason"); // in the failure box; empty: no such box
-        const auto row = [](const char* name, const char* result, int answer, const char* reason) {
-            QTest::newRow(name) << result << answer << QString::fromUtf8(reason);
+    // A save that fails says why and leaves the earlier lines whole: a line
+    // cut short by a full disk (here, a file size limit) is taken away again.
+    void failedSavesKeepEarlierLines() {
+        const QString missing = folder_->filePath("missing");
+        const QString path = file();
+        const QString other = folder_->filePath("other");
+        QVERIFY(QDir(folder_->path()).mkpath("other/resultat.txt"));
+        // program folder, line already in the file (none: no file), what the box says
+        const std::tuple<QString, QByteArray, const char*> failures[] = {
+            {missing, "", "son dossier n'existe pas"},
+            {other, "", "un dossier porte ce nom"},
+            {folder_->path(), "123\r\n", "l'écriture a échoué"},
         };
-        row("answered No", "123", QMessageBox::No, "");
-        row("zero", "0", 0, "");
-        row("empty", "", 0, "");
-        row("missing folder", "987654321", QMessageBox::Yes, "son dossier n'existe pas");
-        row("folder in the way", "987654321", QMessageBox::Yes, "un dossier porte ce nom");
-        // The line stops half-way and is taken away again: the earlier line stays, whole.
-        row("size limit", "987654321", QMessageBox::Yes, "l'écriture a échoué");
-    }
-
-    void nothingIsAdded() {
-        QFETCH(QString, result);
-        QFETCH(int, answer);
-        QFETCH(QString, reason);
-        const QString tag = QString::fromUtf8(QTest::currentDataTag());
-        const QString folder =
-            tag == "missing folder" ? folder_->filePath("absent") : folder_->path();
-        window().setProgramFolder(folder);
-        const QString path = QDir(folder).filePath("resultat.txt");
-        if (tag == "folder in the way") {
-            QVERIFY(QDir(folder).mkdir("resultat.txt"));
-        }
-        QByteArray before("<absent>");
-        std::optional<FileSizeLimit> limit;
-        if (tag == "size limit") {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(Earlier) == Earlier.size());
-            file.close();
-            before = Earlier;
-            limit.emplace(static_cast<rlim_t>(Earlier.size()) + 4);
-        }
-        setField("Text3", result);
-        if (answer != 0) {
-            boxes().expectBox(QMessageBox::StandardButton(answer));
-        }
-        const QList<SeenBox> seen = clickSeeing("Command8", reason.isEmpty() ? 0 : 1);
-        limit.reset();
-        QCOMPARE(seen.size(), int(answer != 0) + int(!reason.isEmpty()));
-        if (!reason.isEmpty()) {
-            QVERIFY2(
-                seen[1].text.startsWith("Le résultat n'a pas été enregistré dans le fichier « " +
-                                        path + " » : " + reason),
-                qPrintable(seen[1].text));
-            QCOMPARE(seen[1].title, window().windowTitle());
-        }
-        if (tag != "folder in the way") {
-            QCOMPARE(contents(path), before);
+        for (const auto& [folder, earlier, reason] : failures) {
+            window().setProgramFolder(folder);
+            std::optional<FileSizeLimit> limit;
+            if (!earlier.isEmpty()) {
+                QFile old(path);
+                QVERIFY(old.open(QIODevice::WriteOnly) && old.write(earlier) == earlier.size());
+                old.close();
+                limit.emplace(earlier.size() + 4);
+            }
+            setField("Text3", "987654321");
+            boxes().expectBox(QMessageBox::Yes);
+            const QList<SeenBox> seen = clickSeeing("Command8", 1);
+            limit.reset();
+            QCOMPARE(seen.size(), 2);
+            const QString target = QDir(folder).filePath("resultat.txt");
+            QVERIFY2(seen[1].text.contains("« " + target + " » : " + QString::fromUtf8(reason)),
+                     qPrintable(seen[1].text));
+            if (!earlier.isEmpty()) {
+                QCOMPARE(contents(path), earlier);
+            }
         }
     }
 
 private:
-    // Puts `result` into the result field, clicks the button and answers the
-    // question with Yes; returns every box seen.
-    QList<SeenBox> save(const QString& result) {
+    // Saves `result`, answering the question (if asked) with `answer`; returns the boxes seen.
+    QList<SeenBox> save(const QString& result, QMessageBox::StandardButton answer) {
         setField("Text3", result);
-        boxes().expectBox(QMessageBox::Yes);
+        if (answer != QMessageBox::NoButton) {
+            boxes().expectBox(answer);
+        }
         return clickSeeing("Command8", 0);
     }
-    QString resultFile() const { return folder_->filePath(QStringLiteral("resultat.txt")); }
+    QString file() const { return folder_->filePath(QStringLiteral("resultat.txt")); }
 
     std::unique_ptr<QTemporaryDir> folder_;
 };

@@ -12,12 +12,11 @@ MessageBoxCatcher::MessageBoxCatcher() {
 }
 
 void MessageBoxCatcher::poll() {
-    if (!progress_.isEmpty()) {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->objectName() == QLatin1String("progressWindow") && window->isVisible()) {
-                progress_.takeFirst()(*window);
-                return;
-            }
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!progress_.isEmpty() && window->objectName() == "progressWindow" &&
+            window->isVisible()) {
+            progress_.takeFirst()(*window);
+            return;
         }
     }
     QWidget* modal = QApplication::activeModalWidget();
@@ -28,11 +27,7 @@ void MessageBoxCatcher::poll() {
     auto* box = qobject_cast<QMessageBox*>(modal);
     if (box == nullptr) {
         unexpected_ = unexpected_ || dialogs_.isEmpty();
-        if (dialogs_.isEmpty()) {
-            modal->close();
-        } else {
-            dialogs_.takeFirst()(*modal);
-        }
+        dialogs_.isEmpty() ? void(modal->close()) : dialogs_.takeFirst()(*modal);
         return;
     }
     SeenBox& seen = seen_.last();
@@ -43,20 +38,16 @@ void MessageBoxCatcher::poll() {
     if (box->defaultButton() != nullptr) {
         seen.defaultButton = box->defaultButton()->text();
     }
-    QAbstractButton* answer = nullptr;
     unexpected_ = unexpected_ || answers_.isEmpty();
-    if (!answers_.isEmpty()) {
-        const Answer next = answers_.takeFirst();
-        if (next.whileShown) {
-            next.whileShown();
-        }
-        answer = box->button(next.button);
-    }
-    if (answer != nullptr) {
-        answer->click();
-    } else {
+    if (answers_.isEmpty()) {
         box->reject();
+        return;
     }
+    const Answer next = answers_.takeFirst();
+    if (next.whileShown) {
+        next.whileShown();
+    }
+    box->button(next.button)->click();
 }
 
 void WindowFixture::initTestCase() {
@@ -75,12 +66,6 @@ void WindowFixture::cleanup() {
     boxes_.reset();
     window_.reset();
     QVERIFY2(!unexpected, "a modal window appeared that the test did not expect");
-}
-
-void WindowFixture::click(const QString& name) {
-    QPushButton* target = button(name);
-    QVERIFY2(target != nullptr, qPrintable(name));
-    QTest::mouseClick(target, Qt::LeftButton);
 }
 
 QList<SeenBox> WindowFixture::clickSeeing(const QString& name, int okBoxes) {

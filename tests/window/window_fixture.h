@@ -1,5 +1,5 @@
-// What the window tests share: a real MainWindow on screen, access to its
-// controls by name, and a catcher that answers the message boxes it shows.
+// What the window tests share: a real MainWindow on screen, its controls by
+// name, and a catcher that answers the modal windows it shows.
 #pragma once
 
 #include "window/main_window.h"
@@ -8,13 +8,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QtTest>
 
 #include <functional>
 #include <memory>
 #include <utility>
 
-// A modal window as the user saw it; only the title and frame of a dialog
-// that is not a message box are filled in.
+// A modal window as the user saw it (a dialog that is no message box: its
+// title and frame only).
 struct SeenBox {
     QString title;
     QString text;
@@ -23,13 +24,10 @@ struct SeenBox {
     QRect frame; // frame included
 };
 
-// Every 10 ms, looks for a modal window and records it. A message box is
-// answered with the next queued button, after its `whileShown` has run; another
-// dialog is handed to the next queued handler, which must close it. One that
-// nothing was queued for is closed and counted as unexpected, so that a test
-// fails instead of hanging. The progress window of a long computation (not
-// modal for Qt) is neither recorded nor closed: it is handed to the next
-// queued progress handler, if any, and otherwise left to run.
+// Every 10 ms, records the modal window shown and hands it to what the test
+// queued: a message box gets its button (after `whileShown`), another dialog
+// or the progress window its handler. A modal window nothing was queued for
+// is closed and counted as unexpected, so that a test fails instead of hanging.
 class MessageBoxCatcher : public QObject {
     Q_OBJECT
 
@@ -71,11 +69,10 @@ protected:
     MessageBoxCatcher& boxes() { return *boxes_; }
     QPushButton* button(const QString& name) { return window_->findChild<QPushButton*>(name); }
     QPlainTextEdit* field(const QString& name) { return window_->findChild<QPlainTextEdit*>(name); }
-    // Replaces a field's text, as a paste by the user does.
     void setField(const QString& name, const QString& text) { field(name)->setPlainText(text); }
     QString fieldText(const QString& name) { return field(name)->toPlainText(); }
     // A mouse click on the named button; returns once its handler has ended.
-    void click(const QString& name);
+    void click(const QString& name) { QTest::mouseClick(button(name), Qt::LeftButton); }
     // Answers the next `okBoxes` message boxes with OK, clicks the button and
     // returns every window seen meanwhile.
     QList<SeenBox> clickSeeing(const QString& name, int okBoxes);
