@@ -1,7 +1,8 @@
 // The calculator's engine: procedures on number texts, strings of decimal
 // digits with an optional leading "-" and at most one ".". Numbers are never
-// held as machine integers or floating point; every procedure reads and builds
-// texts one digit at a time, schoolbook style.
+// held as machine integers or floating point: the procedures take and give
+// digit texts, and do their digit work on limbs of nine decimal digits
+// (engine/magnitude.h), with a single pass from text to limbs and back.
 //
 // Many procedures rewrite the caller's variables in place (they take them by
 // non-const reference); the comment above each says to what. Callers that must
@@ -115,7 +116,7 @@ std::int32_t Analysesort(const Text& sort);
 
 // --- Powers -----------------------------------------------------------------
 
-// `ent` to the power `lk` by repeated multiplication.
+// `ent` to the power `lk`, by squares and products (binary powering).
 Text PuisCalcul(Text& ent, const std::int32_t& lk);
 // The sum of the digits of `ent`, each raised to the power held in Text2.
 Text sommepuis(const Text& ent, WindowServices& window);
@@ -123,7 +124,8 @@ Text sommepuis(const Text& ent, WindowServices& window);
 // --- Factorial --------------------------------------------------------------
 
 // 1 * 2 * ... * n as a digit text: "1" for n of 1 or less. The same text as
-// multiplying "1" by 2, 3, ..., n in turn with MulCalcul.
+// multiplying "1" by 2, 3, ..., n in turn with MulCalcul. OutOfRange when it
+// would be longer than MaxResultDigits.
 Text factorial(std::int32_t n);
 
 // --- Ackermann function -----------------------------------------------------
