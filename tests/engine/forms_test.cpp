@@ -6,30 +6,25 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <limits>
 
 namespace {
 
 using engine::Text;
 
-// A procedure of two texts that rewrites them: what it gives and leaves.
-struct Row {
-    Text first;
-    Text second;
-    Text expected;
-    Text firstAfter;
-    Text secondAfter;
-};
+// A procedure of two texts that rewrites them: the two texts, what it gives,
+// and what it leaves in each.
+using Row = std::array<Text, 5>;
 
 void expectRows(const std::function<Text(Text&, Text&)>& procedure,
                 std::initializer_list<Row> rows) {
-    for (const auto& row : rows) {
-        Text first = row.first;
-        Text second = row.second;
-        const std::string operands = "'" + row.first + "', '" + row.second + "'";
-        EXPECT_EQ(procedure(first, second), row.expected) << operands;
-        EXPECT_EQ(first, row.firstAfter) << "first argument after " << operands;
-        EXPECT_EQ(second, row.secondAfter) << "second argument after " << operands;
+    for (const auto& [first, second, expected, firstAfter, secondAfter] : rows) {
+        Text a = first;
+        Text b = second;
+        const std::string operands = "'" + first + "', '" + second + "'";
+        EXPECT_EQ(procedure(a, b), expected) << operands;
+        EXPECT_EQ(a + "|" + b, firstAfter + "|" + secondAfter) << "arguments after " << operands;
     }
 }
 
@@ -56,10 +51,8 @@ TEST(NumberTextTest, RepairsNormalFormsAndComparisons) {
         EXPECT_EQ(engine::Zeronettoyage(argument), normal) << input;
         EXPECT_EQ(argument, after) << input;
     }
-    EXPECT_TRUE(engine::Compnb("", "") && engine::Compnb("90", "89"));
-    EXPECT_FALSE(engine::Compnb("12", "9") || engine::Compnb("9", "12"));
-    EXPECT_TRUE(engine::DecimalYN("."));
-    EXPECT_FALSE(engine::DecimalYN(""));
+    EXPECT_TRUE(engine::Compnb("", "") && engine::Compnb("90", "89") && engine::DecimalYN("."));
+    EXPECT_FALSE(engine::Compnb("12", "9") || engine::Compnb("9", "12") || engine::DecimalYN(""));
     EXPECT_EQ(engine::toInt32("  -5"), -5);
     EXPECT_EQ(engine::toInt32("+7 "), 7);
     EXPECT_EQ(engine::toInt32("-2147483648"), std::numeric_limits<std::int32_t>::min());

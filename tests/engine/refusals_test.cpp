@@ -84,16 +84,15 @@ TEST(RefusalTest, ErrorsLeaveTheArgumentsAsTheyWere) {
 TEST(RefusalTest, EachLongLoopStopsWhenAsked) {
     const Text long7(50'000, '7');
     const Text long3(50'000, '3');
+    // Karatsuba, the transforms, lopsided slices, a power, long and one-limb
+    // divisions, a digit-power sum, a factorial, the Ackermann recursion
+    // clang-format off
     const std::tuple<const char*, Text, Text> longWork[] = {
-        {"Mulmul", long7.substr(0, 2000), long3.substr(0, 2000)}, // Karatsuba
-        {"Mulmul", long7, long3},                                 // transforms
-        {"Mulmul", long7.substr(0, 9000), long3.substr(0, 2000)}, // lopsided slices
-        {"PuisCalcul", "3", "100000"},
-        {"Divdiv", long7.substr(0, 5000), long3.substr(0, 2000)},
-        {"Divdiv", "1", "7"},
-        {"sommepuis", long7, "3"},
-        {"factorial", "9999", ""},
-        {"ackerman", "5", "0"}};
+        {"Mulmul", long7.substr(0, 2000), long3.substr(0, 2000)}, {"Mulmul", long7, long3},
+        {"Mulmul", long7.substr(0, 9000), long3.substr(0, 2000)}, {"PuisCalcul", "3", "100000"},
+        {"Divdiv", long7.substr(0, 5000), long3.substr(0, 2000)}, {"Divdiv", "1", "7"}, {"sommepuis", long7, "3"},
+        {"factorial", "9999", ""}, {"ackerman", "5", "0"}};
+    // clang-format on
     for (const bool stop : {true, false}) {
         for (auto [procedure, first, second] : longWork) {
             engine::JobControl control;

@@ -28,8 +28,7 @@ QStringList timestampsBetween(const QDateTime& from, const QDateTime& to) {
     return texts;
 }
 
-// 2 to this power has about 19.87 million digits: under the engine's limit,
-// and long to compute however fast the engine gets.
+// 2 to this power has 19.87 million digits: under the limit, and long however fast the engine.
 const char* const LongExponent = "66000000";
 
 } // namespace
@@ -38,8 +37,7 @@ class CalculationsTest : public WindowFixture {
     Q_OBJECT
 
 private slots:
-    // A box, when there is one, is titled with the caption and shown before
-    // the result field is written.
+    // A box, when there is one, is titled with the caption and comes before the result.
     void boxesAndResults() {
         const char* const tooLong = "plus de 20 millions de chiffres";
         // button, a, b, result field before, after, part of the box's text (none: no box)

@@ -30,7 +30,7 @@ public:
     QDateTime now() const override { return QDateTime(QDate(2026, 12, 6), QTime(9, 0)); }
     QString programFolder() const override { return {}; }
     std::optional<window::WriteError> writeTextLine(const QString&, const QString&) override {
-        return std::nullopt;
+        return {};
     }
     void closeWindow() override {}
     void runJob(const QString&, const std::function<void()>& job) override { job(); }

@@ -16,8 +16,7 @@ QByteArray contents(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<absent>");
 }
 
-// Lowers the largest file size that this process may write, for as long as
-// it lives; the signal that the system sends past the limit is ignored.
+// Lowers the file size this process may write while it lives (the signal past it ignored).
 struct FileSizeLimit {
     explicit FileSizeLimit(rlim_t bytes) : formerHandler(std::signal(SIGXFSZ, SIG_IGN)) {
         getrlimit(RLIMIT_FSIZE, &former);

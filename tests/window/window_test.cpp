@@ -103,19 +103,20 @@ private slots:
             boxes().expectBox(QMessageBox::Ok);
             window().findChild<QAction*>(entry)->trigger();
             const QList<SeenBox> seen = boxes().takeSeen();
-            QCOMPARE(seen.size(), 1);
-            QCOMPARE(seen[0].title + seen[0].text, "Nouveau titre" + text);
+            QCOMPARE(seen.size() == 1 ? seen[0].title + seen[0].text : QString(),
+                     "Nouveau titre" + text);
         }
     }
 
     // Each click opens its page again.
     void linksOpenTheirPages() {
+        // clang-format off
         const std::pair<const char*, const char*> links[] = {
-            {"mnuHtml", "http://tormel.example.org/calcul.php"},
+            {"mnuHtml", "http://tormel.example.org/calcul.php"}, {"Command17", "http://tormel.example.org/index.php"},
             {"Command7", "http://tormel.example.org/mathfon/calcul.html"},
-            {"Command17", "http://tormel.example.org/index.php"},
             {"Command19", "http://tormel.example.org/mathfon/rppdi.php"},
             {"Command11", "https://fr.wikipedia.org/wiki/Fonction_d%27Ackermann"}};
+        // clang-format on
         for (const auto& [control, url] : links) {
             opened_.clear();
             for (int i = 0; i < 2; ++i) {
