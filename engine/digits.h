@@ -1,6 +1,6 @@
 // Helpers shared by the engine's procedures on texts: the checks that a text
-// holds digits where digits are needed (the only place where NotANumber is
-// thrown), zero forms, signs, and checked 32-bit lengths.
+// holds digits where digits are needed (which throw NotANumber), zero forms,
+// signs, and checked 32-bit lengths.
 #pragma once
 
 #include "engine/engine.h"
