@@ -1,6 +1,6 @@
 // Timings of the magnitude kernels by size in limbs, to place the thresholds
 // between schoolbook, Karatsuba and the transforms (engine/multiply.cpp).
-#include "engine/magnitude.h"
+#include "engine/limbs/magnitude.h"
 
 #include <benchmark/benchmark.h>
 
@@ -8,12 +8,12 @@
 
 namespace {
 
-using engine::detail::Limb;
-using engine::detail::Magnitude;
+using engine::limbs::Limb;
+using engine::limbs::Magnitude;
 
 Magnitude randomLimbs(std::size_t count, unsigned seed) {
     std::mt19937 random(seed);
-    std::uniform_int_distribution<Limb> limb(0, engine::detail::kLimbBase - 1);
+    std::uniform_int_distribution<Limb> limb(0, engine::limbs::kLimbBase - 1);
     Magnitude value(count);
     for (auto& l : value) {
         l = limb(random);
@@ -27,7 +27,7 @@ void BM_Multiply(benchmark::State& state) {
     const Magnitude a = randomLimbs(limbs, 1);
     const Magnitude b = randomLimbs(limbs, 2);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(engine::detail::multiply(a, b));
+        benchmark::DoNotOptimize(engine::limbs::multiply(a, b));
     }
 }
 BENCHMARK(BM_Multiply)->RangeMultiplier(2)->Range(16, 1 << 17)->Unit(benchmark::kMicrosecond);
@@ -36,7 +36,7 @@ void BM_Square(benchmark::State& state) {
     const auto limbs = static_cast<std::size_t>(state.range(0));
     const Magnitude a = randomLimbs(limbs, 3);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(engine::detail::square(a));
+        benchmark::DoNotOptimize(engine::limbs::square(a));
     }
 }
 BENCHMARK(BM_Square)->RangeMultiplier(2)->Range(16, 1 << 17)->Unit(benchmark::kMicrosecond);
@@ -47,7 +47,7 @@ void BM_Divide(benchmark::State& state) {
     const Magnitude a = randomLimbs(2 * limbs, 4);
     const Magnitude b = randomLimbs(limbs, 5);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(engine::detail::divide(a, b));
+        benchmark::DoNotOptimize(engine::limbs::divide(a, b));
     }
 }
 BENCHMARK(BM_Divide)->RangeMultiplier(4)->Range(16, 1 << 14)->Unit(benchmark::kMicrosecond);

@@ -5,7 +5,7 @@
 // multiples 9, 8, ..., 1 of the divisor.
 #include "engine/digits.h"
 #include "engine/engine.h"
-#include "engine/magnitude.h"
+#include "engine/limbs/magnitude.h"
 
 #include <string>
 
@@ -119,17 +119,17 @@ Text longDivision(const Text& dividend, const Text& divisor, WindowServices& win
         throw OutOfRange("precision beyond the longest result");
     }
     const auto fractionLength = static_cast<std::size_t>(precision);
-    const detail::Magnitude scaled =
-        detail::shiftDecimal(detail::toMagnitude(dividend), fractionLength);
-    const detail::Division division = detail::divide(scaled, detail::toMagnitude(divisor));
+    const limbs::Magnitude scaled =
+        limbs::shiftDecimal(limbs::toMagnitude(dividend), fractionLength);
+    const limbs::Division division = limbs::divide(scaled, limbs::toMagnitude(divisor));
     const bool exact = division.remainder.empty();
 
     if (dividend.size() < divisor.size()) {
-        const Text fraction = detail::toDigits(division.quotient, fractionLength);
+        const Text fraction = limbs::toDigits(division.quotient, fractionLength);
         return "0." + fractionDigits(fraction, exact);
     }
     const std::size_t integerLength = dividend.size() - divisor.size() + 1;
-    const Text digits = detail::toDigits(division.quotient, integerLength + fractionLength);
+    const Text digits = limbs::toDigits(division.quotient, integerLength + fractionLength);
     const Text integerPart = digits.substr(0, integerLength);
     const Text fraction = digits.substr(integerLength);
     const bool endsWithDividend =

@@ -2,7 +2,7 @@
 // digits with an optional leading "-" and at most one ".". Numbers are never
 // held as machine integers or floating point: the procedures take and give
 // digit texts, and do their digit work on limbs of nine decimal digits
-// (engine/magnitude.h), with a single pass from text to limbs and back.
+// (engine/limbs/magnitude.h), with a single pass from text to limbs and back.
 //
 // Many procedures rewrite the caller's variables in place (they take them by
 // non-const reference); the comment above each says to what. Callers that must

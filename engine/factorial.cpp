@@ -2,7 +2,7 @@
 // balanced halves are multiplied, so that the long products are few and of
 // equal size, where fast multiplication pays.
 #include "engine/engine.h"
-#include "engine/magnitude.h"
+#include "engine/limbs/magnitude.h"
 #include "engine/progress.h"
 
 #include <cmath>
@@ -13,16 +13,16 @@ namespace engine {
 
 namespace {
 
-using detail::Limb;
+using limbs::Limb;
 
-using detail::Magnitude;
+using limbs::Magnitude;
 
 // The factors 2, 3, ..., n, as many in each limb as fit.
 std::vector<Limb> packedFactors(std::int32_t n) {
     std::vector<Limb> packed;
     std::uint64_t current = 1;
     for (std::int64_t i = 2; i <= n; ++i) {
-        if (current * static_cast<std::uint64_t>(i) >= detail::kLimbBase) {
+        if (current * static_cast<std::uint64_t>(i) >= limbs::kLimbBase) {
             packed.push_back(static_cast<Limb>(current));
             current = 1;
         }
@@ -40,7 +40,7 @@ Magnitude productOf(std::span<const Limb> factors, ProgressSteps& steps) {
     const std::size_t half = factors.size() / 2;
     const Magnitude low = productOf(factors.first(half), steps);
     const Magnitude high = productOf(factors.subspan(half), steps);
-    return detail::multiply(low, high);
+    return limbs::multiply(low, high);
 }
 
 } // namespace
@@ -55,7 +55,7 @@ Text factorial(std::int32_t n) {
     }
     const std::vector<Limb> factors = packedFactors(n);
     ProgressSteps steps(static_cast<std::int64_t>(factors.size()));
-    return detail::toDigits(productOf(factors, steps));
+    return limbs::toDigits(productOf(factors, steps));
 }
 
 } // namespace engine

@@ -3,7 +3,7 @@
 // decimal texts on limbs and places sign and point.
 #include "engine/digits.h"
 #include "engine/engine.h"
-#include "engine/magnitude.h"
+#include "engine/limbs/magnitude.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -16,9 +16,9 @@ namespace {
 // The product of two digit texts (leading zeros allowed), without leading
 // zeros: "0" for a zero product. Equal operands are squared.
 Text productOfDigits(const Text& a, const Text& b) {
-    const detail::Magnitude x = detail::toMagnitude(a);
-    const detail::Magnitude y = detail::toMagnitude(b);
-    return detail::toDigits(x == y ? detail::square(x) : detail::multiply(x, y));
+    const limbs::Magnitude x = limbs::toMagnitude(a);
+    const limbs::Magnitude y = limbs::toMagnitude(b);
+    return limbs::toDigits(x == y ? limbs::square(x) : limbs::multiply(x, y));
 }
 
 // The product's point: `total` digits from the right, with "0." and zeros in

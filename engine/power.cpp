@@ -2,7 +2,7 @@
 // the digits of a text each raised to a power.
 #include "engine/digits.h"
 #include "engine/engine.h"
-#include "engine/magnitude.h"
+#include "engine/limbs/magnitude.h"
 #include "engine/progress.h"
 
 #include <array>
@@ -13,10 +13,10 @@ namespace engine {
 
 namespace {
 
-using detail::Limb;
+using limbs::Limb;
 
 // About how many digits value^exponent has.
-double estimatedPowerDigits(const detail::Magnitude& value, std::int32_t exponent) {
+double estimatedPowerDigits(const limbs::Magnitude& value, std::int32_t exponent) {
     if (value.empty()) {
         return 1.0;
     }
@@ -24,15 +24,15 @@ double estimatedPowerDigits(const detail::Magnitude& value, std::int32_t exponen
     double leading = value.back();
     std::size_t lowerLimbs = value.size() - 1;
     if (lowerLimbs > 0) {
-        leading = leading * detail::kLimbBase + value[lowerLimbs - 1];
+        leading = leading * limbs::kLimbBase + value[lowerLimbs - 1];
         --lowerLimbs;
     }
     const double log10Value =
-        std::log10(leading) + static_cast<double>(lowerLimbs * detail::kLimbDigits);
+        std::log10(leading) + static_cast<double>(lowerLimbs * limbs::kLimbDigits);
     return log10Value * exponent + 1;
 }
 
-bool powerTooLong(const detail::Magnitude& value, std::int32_t exponent) {
+bool powerTooLong(const limbs::Magnitude& value, std::int32_t exponent) {
     return estimatedPowerDigits(value, exponent) > static_cast<double>(MaxResultDigits);
 }
 
@@ -41,18 +41,18 @@ bool powerTooLong(const detail::Magnitude& value, std::int32_t exponent) {
 // a step is base^(the exponent's bits so far), and each step costs about as
 // much as that power is long: the steps count that much towards the progress,
 // so that the last squaring, about half of the work, is about half the bar.
-detail::Magnitude raise(const detail::Magnitude& base, std::uint32_t exponent) {
+limbs::Magnitude raise(const limbs::Magnitude& base, std::uint32_t exponent) {
     const int bits = std::bit_width(exponent);
     std::int64_t work = 0;
     for (int bit = bits - 2; bit >= 0; --bit) {
         work += exponent >> bit;
     }
     ProgressSteps steps(work);
-    detail::Magnitude power = base;
+    limbs::Magnitude power = base;
     for (int bit = bits - 2; bit >= 0; --bit) {
-        power = detail::square(power);
+        power = limbs::square(power);
         if (((exponent >> bit) & 1U) != 0) {
-            power = detail::multiply(power, base);
+            power = limbs::multiply(power, base);
         }
         steps.advance(exponent >> bit);
     }
@@ -81,11 +81,11 @@ Text PuisCalcul(Text& ent, const std::int32_t& lk) {
     if (lk < 0) {
         return {};
     }
-    const detail::Magnitude base = detail::toMagnitude(normalBase);
+    const limbs::Magnitude base = limbs::toMagnitude(normalBase);
     if (powerTooLong(base, lk)) {
         throw OutOfRange("power too large");
     }
-    Text power = detail::toDigits(raise(base, static_cast<std::uint32_t>(lk)));
+    Text power = limbs::toDigits(raise(base, static_cast<std::uint32_t>(lk)));
     ent = lk == 2 ? normalBase : Zeronettoyage(normalBase);
     return power;
 }
@@ -123,18 +123,18 @@ Text sommepuis(const Text& ent, WindowServices& window) {
         }
     }
 
-    detail::Magnitude sum;
+    limbs::Magnitude sum;
     for (Limb digit = 0; digit <= 9; ++digit) {
         if (counts[digit] == 0 || *exponent < 0) {
             continue;
         }
-        const detail::Magnitude power =
-            *exponent == 0 ? detail::Magnitude{1} : raise({digit}, *exponent);
-        const detail::Magnitude count = detail::toMagnitude(std::to_string(counts[digit]));
-        sum = detail::add(sum, detail::multiply(power, count));
+        const limbs::Magnitude power =
+            *exponent == 0 ? limbs::Magnitude{1} : raise({digit}, *exponent);
+        const limbs::Magnitude count = limbs::toMagnitude(std::to_string(counts[digit]));
+        sum = limbs::add(sum, limbs::multiply(power, count));
         steps.advance();
     }
-    return detail::toDigits(sum);
+    return limbs::toDigits(sum);
 }
 
 } // namespace engine

@@ -4,7 +4,7 @@
 // from the larger; the digit work is done on limbs by the magnitude kernels.
 #include "engine/digits.h"
 #include "engine/engine.h"
-#include "engine/magnitude.h"
+#include "engine/limbs/magnitude.h"
 
 #include <algorithm>
 
@@ -19,8 +19,8 @@ using detail::startsWithMinus;
 // (one more for a final carry): leading zeros of the operands stay ("007" +
 // "3" gives "010").
 Text sumOfDigits(const Text& x, const Text& y) {
-    const detail::Magnitude sum = detail::add(detail::toMagnitude(x), detail::toMagnitude(y));
-    return detail::toDigits(sum, std::max(x.size(), y.size()));
+    const limbs::Magnitude sum = limbs::add(limbs::toMagnitude(x), limbs::toMagnitude(y));
+    return limbs::toDigits(sum, std::max(x.size(), y.size()));
 }
 
 // x + y for two natural texts, each normalised in place first; a zero x
@@ -46,12 +46,12 @@ Text subtractNaturals(Text& x, Text& y) {
     if (isZeroForm(x)) {
         return "-" + y;
     }
-    const detail::Magnitude first = detail::toMagnitude(x);
-    const detail::Magnitude second = detail::toMagnitude(y);
-    if (detail::compare(first, second) < 0) {
-        return "-" + detail::toDigits(detail::subtract(second, first));
+    const limbs::Magnitude first = limbs::toMagnitude(x);
+    const limbs::Magnitude second = limbs::toMagnitude(y);
+    if (limbs::compare(first, second) < 0) {
+        return "-" + limbs::toDigits(limbs::subtract(second, first));
     }
-    return detail::toDigits(detail::subtract(first, second));
+    return limbs::toDigits(limbs::subtract(first, second));
 }
 
 enum class Operation { Add, Subtract };

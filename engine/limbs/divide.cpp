@@ -5,13 +5,13 @@
 // from the top two limbs of the remainder and the top limb of the divisor,
 // corrected at most twice with the second limb, and, rarely, once more after
 // the multiply-and-subtract step.
-#include "engine/magnitude.h"
+#include "engine/limbs/magnitude.h"
 #include "engine/progress.h"
 
 #include <cassert>
 #include <cstdint>
 
-namespace engine::detail {
+namespace engine::limbs {
 
 namespace {
 
@@ -124,4 +124,4 @@ Division divide(LimbSpan numerator, LimbSpan divisor) {
     return divideSchoolbook(numerator, divisor);
 }
 
-} // namespace engine::detail
+} // namespace engine::limbs

@@ -1,11 +1,11 @@
 // Text to limbs and back, and the kernels of linear cost: compare, add,
 // subtract, multiply by a small factor, shift by powers of ten.
-#include "engine/magnitude.h"
+#include "engine/limbs/magnitude.h"
 
 #include <algorithm>
 #include <cassert>
 
-namespace engine::detail {
+namespace engine::limbs {
 
 namespace {
 
@@ -186,4 +186,4 @@ Magnitude shiftDecimal(LimbSpan value, std::size_t digits) {
     return scaled;
 }
 
-} // namespace engine::detail
+} // namespace engine::limbs

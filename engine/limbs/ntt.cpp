@@ -10,7 +10,7 @@
 // a root is an ordinary product. The forward transform is Gentleman-Sande
 // (natural order in, bit-reversed out) and the inverse Cooley-Tukey
 // (bit-reversed in, natural out), so no reordering pass is needed.
-#include "engine/ntt.h"
+#include "engine/limbs/ntt.h"
 
 #include "engine/progress.h"
 
@@ -18,7 +18,7 @@
 #include <cassert>
 #include <vector>
 
-namespace engine::detail {
+namespace engine::limbs {
 
 namespace {
 
@@ -243,4 +243,4 @@ Magnitude squareByTransform(LimbSpan a) {
     return transformProduct(a, {}, 2 * a.size());
 }
 
-} // namespace engine::detail
+} // namespace engine::limbs

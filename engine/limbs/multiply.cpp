@@ -2,8 +2,8 @@
 // Karatsuba above it, slices of the longer operand for lopsided products, and
 // number-theoretic transforms (ntt.cpp) for long operands where they pay.
 // Squares take their own path all the way down: each cross product once.
-#include "engine/magnitude.h"
-#include "engine/ntt.h"
+#include "engine/limbs/magnitude.h"
+#include "engine/limbs/ntt.h"
 #include "engine/progress.h"
 
 #include <algorithm>
@@ -13,7 +13,7 @@
 #include <cmath>
 #include <vector>
 
-namespace engine::detail {
+namespace engine::limbs {
 
 namespace {
 
@@ -323,4 +323,4 @@ Magnitude square(LimbSpan a) {
     return finished(std::move(product));
 }
 
-} // namespace engine::detail
+} // namespace engine::limbs

@@ -5,7 +5,7 @@
 // estimate from R is then corrected with the exact remainder, so it is
 // always right; a poor estimate would only cost more corrections, and past a
 // few of them long division takes over.
-#include "engine/magnitude.h"
+#include "engine/limbs/magnitude.h"
 #include "engine/progress.h"
 
 #include <algorithm>
@@ -14,7 +14,7 @@
 #include <optional>
 #include <vector>
 
-namespace engine::detail {
+namespace engine::limbs {
 
 namespace {
 
@@ -178,4 +178,4 @@ Division divideByReciprocal(LimbSpan numerator, LimbSpan divisor) {
     return result;
 }
 
-} // namespace engine::detail
+} // namespace engine::limbs

@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-namespace engine::detail {
+namespace engine::limbs {
 
 using Limb = std::uint32_t;
 using Magnitude = std::vector<Limb>;
@@ -78,4 +78,4 @@ Division divideSchoolbook(LimbSpan numerator, LimbSpan divisor);
 Division divideByReciprocal(LimbSpan numerator, LimbSpan divisor);
 bool reciprocalPays(std::size_t numeratorLimbs, std::size_t divisorLimbs);
 
-} // namespace engine::detail
+} // namespace engine::limbs

@@ -1,9 +1,9 @@
 // Products of long magnitudes by number-theoretic transforms.
 #pragma once
 
-#include "engine/magnitude.h"
+#include "engine/limbs/magnitude.h"
 
-namespace engine::detail {
+namespace engine::limbs {
 
 // a * b (and a * a) through cyclic convolutions modulo two primes of 62 bits,
 // recombined by the Chinese remainder theorem: exact for any length, about
@@ -11,4 +11,4 @@ namespace engine::detail {
 Magnitude multiplyByTransform(LimbSpan a, LimbSpan b);
 Magnitude squareByTransform(LimbSpan a);
 
-} // namespace engine::detail
+} // namespace engine::limbs
