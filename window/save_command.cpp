@@ -1,6 +1,6 @@
 // Appends the result to resultat.txt, once confirmed, in the folder that
 // window/save_folder.h chooses; when that folder takes no file, in the user's
-// documents folder. The first line of a run that does not go beside the
+// documents folder. The first save of a run that does not go beside the
 // program says where it went.
 #include "window/commands.h"
 #include "window/failure_messages.h"
