@@ -290,6 +290,10 @@ QString saveFailedMessage(const QString& path, const WriteError& error) {
                                     "été modifiées.");
 }
 
+QString savedElsewhereMessage(const QString& path) {
+    return QStringLiteral("Le résultat a été ajouté à %1.").arg(path);
+}
+
 QString browserFailedMessage(const QString& url) {
     return QStringLiteral("Le navigateur n'a pas pu être lancé pour ouvrir cette page.\n"
                           "Son adresse, à copier dans un navigateur :\n\n%1")

@@ -1,7 +1,7 @@
 // The French texts of the window: what the progress window says while a
 // calculation runs, why one gave no result, why the result could not be
-// saved, why a page did not open, and which precision is in use. They all
-// live here.
+// saved or where it went, why a page did not open, and which precision is in
+// use. They all live here.
 #pragma once
 
 #include "window/services.h"
@@ -67,6 +67,8 @@ QString describeFlaw(const QString& text, NumberForm form = NumberForm::Signed);
 
 // Why the result could not be appended to the file at `path`.
 QString saveFailedMessage(const QString& path, const WriteError& error);
+// That the result was appended to the file at `path`, outside the program's folder.
+QString savedElsewhereMessage(const QString& path);
 
 // Why the page at `url` did not open, with its address to copy.
 QString browserFailedMessage(const QString& url);

@@ -1,12 +1,12 @@
-// Appends the result to resultat.txt, once confirmed. The file goes into the
-// program's folder, where users of the calculator have always found it, as
-// long as that folder takes it; an installed program's folder belongs to the
-// system, and then the file goes into the user's documents folder.
+// Appends the result to resultat.txt, once confirmed, in the folder that
+// window/save_folder.h chooses; when that folder takes no file, in the user's
+// documents folder. The first save of a run that does not go beside the
+// program says where it went.
 #include "window/commands.h"
 #include "window/failure_messages.h"
+#include "window/save_folder.h"
 
 #include <QDir>
-#include <QStandardPaths>
 
 namespace window {
 
@@ -14,16 +14,6 @@ namespace {
 
 QString resultFileIn(const QString& folder) {
     return QDir(folder).filePath(QStringLiteral("resultat.txt"));
-}
-
-// The user's documents folder, made when it does not exist yet; empty when
-// the system names none.
-QString documentsFolder() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!folder.isEmpty()) {
-        QDir().mkpath(folder);
-    }
-    return folder;
 }
 
 // One save is one line: the result's text without its line breaks, and
@@ -63,17 +53,20 @@ void saveResultCommand(Services& window) {
         return;
     }
     const QString line = resultLine(window);
-    QString path = resultFileIn(window.programFolder());
-    std::optional<WriteError> error = window.writeTextLine(path, line);
-    if (error && error->kind == WriteFailure::CannotOpen) {
+    const QString programFolder = window.programFolder();
+    QString folder = firstSaveFolder(programFolder);
+    std::optional<WriteError> error = window.writeTextLine(resultFileIn(folder), line);
+    if (error && error->kind == WriteFailure::CannotOpen && folder == programFolder) {
         if (const QString documents = documentsFolder(); !documents.isEmpty()) {
-            path = resultFileIn(documents);
-            error = window.writeTextLine(path, line);
+            folder = documents;
+            error = window.writeTextLine(resultFileIn(folder), line);
         }
     }
+    const QString path = QDir::toNativeSeparators(resultFileIn(folder));
     if (error) {
-        window.showMessage(saveFailedMessage(QDir::toNativeSeparators(path), *error), Buttons::Ok,
-                           window.caption());
+        window.showMessage(saveFailedMessage(path, *error), Buttons::Ok, window.caption());
+    } else if (folder != programFolder && window.firstSaveElsewhere()) {
+        window.showMessage(savedElsewhereMessage(path), Buttons::Ok, window.caption());
     }
 }
 

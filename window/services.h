@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <utility>
 
 namespace window {
 
@@ -70,6 +71,11 @@ public:
     // not be written whole, the file is left as it was and the reason returned.
     virtual std::optional<WriteError> writeTextLine(const QString& path, const QString& text) = 0;
 
+    // Whether this save is the first of the run to go elsewhere than the
+    // program folder: true the first time it is asked, false ever after, so
+    // that the user is told once where such saves go.
+    bool firstSaveElsewhere() { return !std::exchange(savedElsewhere_, true); }
+
     // Close window: closes the main window, which ends the program.
     virtual void closeWindow() = 0;
 
@@ -82,6 +88,9 @@ public:
     // asked to stop (by the user or by closing the window) ends in
     // engine::Cancelled, even if it had just finished.
     virtual void runJob(const QString& what, const std::function<void()>& job) = 0;
+
+private:
+    bool savedElsewhere_ = false;
 };
 
 } // namespace window

@@ -1,5 +1,5 @@
 # Installs the build into ROOT/usr and checks the tree: every file the desktop
-# needs is there, and the validators accept the menu entry and the metainfo
+# needs is there with the manual page, license and changes, and the validators accept the menu entry and the metainfo
 # (each validator only where it is installed).
 file(REMOVE_RECURSE ${ROOT})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${ROOT}/usr
@@ -12,7 +12,10 @@ set(expected
     bin/calculateur
     share/applications/${APP_ID}.desktop
     share/metainfo/${APP_ID}.metainfo.xml
-    share/icons/hicolor/scalable/apps/${APP_ID}.svg)
+    share/icons/hicolor/scalable/apps/${APP_ID}.svg
+    share/man/man1/calculateur.1.gz
+    share/doc/calculateur/copyright
+    share/doc/calculateur/changelog.gz)
 foreach(size IN LISTS ICON_SIZES)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()

@@ -1,4 +1,4 @@
-// Saving the result into resultat.txt, in a temporary program folder.
+// Saving the result into resultat.txt, from temporary program folders.
 #include "window_fixture.h"
 
 #include <QFile>
@@ -40,8 +40,15 @@ class SaveTest : public WindowFixture {
 private slots:
     void init() {
         WindowFixture::init();
+        // Side by side: a build tree (its CMakeCache.txt at the top), the home, a system folder.
         folder_ = std::make_unique<QTemporaryDir>();
-        window().setProgramFolder(folder_->path());
+        for (const char* folder : {"build/app", "home/bin", "usr/bin"}) {
+            QVERIFY(QDir().mkpath(in(folder)));
+        }
+        QVERIFY(QFile(in("build/CMakeCache.txt")).open(QIODevice::WriteOnly));
+        qputenv("HOME", QFile::encodeName(in("home")));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(in("config")));
+        window().setProgramFolder(in("build/app"));
     }
 
     // One line per save, in UTF-8: a pasted result's line breaks, and bc's
@@ -64,33 +71,39 @@ private slots:
         QCOMPARE(contents(file()), QByteArray("123\r\n123456\r\n-45 \xc3\xa9\r\n"));
     }
 
-    // A program folder that takes no file (as /proc, even for root) sends the
-    // line to the documents folder, made when missing.
-    void readOnlyProgramFolderSavesToDocuments() {
-        const QByteArray home = qgetenv("HOME");
-        const QByteArray config = qgetenv("XDG_CONFIG_HOME");
-        qputenv("HOME", folder_->path().toLocal8Bit());
-        qputenv("XDG_CONFIG_HOME", folder_->filePath("config").toLocal8Bit());
-        window().setProgramFolder("/proc");
-        const QList<SeenBox> seen = save("123", QMessageBox::Yes);
-        qputenv("HOME", home);
-        qputenv("XDG_CONFIG_HOME", config);
-        QCOMPARE(seen.size(), 1); // the question only
-        QCOMPARE(contents(folder_->filePath("Documents/resultat.txt")), QByteArray("123\r\n"));
+    // A program in the home or in a build tree saves beside itself; one in a
+    // system folder, as root too, into the documents folder, made when
+    // missing, and the first such save of the run says where it went.
+    void savesGoBesideTheProgramOrToDocuments() {
+        const QString documents = in("home/Documents/resultat.txt");
+        const QString told = "Le résultat a été ajouté à " + documents + ".";
+        // program folder, where the line goes, what the box after the question says
+        const std::tuple<QString, QString, QString> saves[] = {
+            {"home/bin", in("home/bin/resultat.txt"), ""},
+            {"build/app", file(), ""},
+            {"usr/bin", documents, told},
+            {"usr/bin", documents, ""},
+        };
+        for (const auto& [program, path, box] : saves) {
+            window().setProgramFolder(in(program));
+            const QList<SeenBox> seen = save(program, QMessageBox::Yes, box.isEmpty() ? 0 : 1);
+            QCOMPARE(seen.size() == 2 ? seen[1].text : QString(), box);
+            QVERIFY(contents(path).endsWith(program.toUtf8() + "\r\n"));
+        }
     }
 
     // A save that fails says why and leaves the earlier lines whole: a line
     // cut short by a full disk (here, a file size limit) is taken away again.
     void failedSavesKeepEarlierLines() {
-        const QString missing = folder_->filePath("missing");
+        const QString missing = in("build/missing");
         const QString path = file();
-        const QString other = folder_->filePath("other");
-        QVERIFY(QDir(folder_->path()).mkpath("other/resultat.txt"));
+        const QString other = in("build/other");
+        QVERIFY(QDir(in("build")).mkpath("other/resultat.txt"));
         // program folder, line already in the file (none: no file), what the box says
         const std::tuple<QString, QByteArray, const char*> failures[] = {
             {missing, "", "son dossier n'existe pas"},
             {other, "", "un dossier porte ce nom"},
-            {folder_->path(), "123\r\n", "l'écriture a échoué"},
+            {in("build/app"), "123\r\n", "l'écriture a échoué"},
         };
         for (const auto& [folder, earlier, reason] : failures) {
             window().setProgramFolder(folder);
@@ -116,15 +129,18 @@ private slots:
     }
 
 private:
-    // Saves `result`, answering the question (if asked) with `answer`; returns the boxes seen.
-    QList<SeenBox> save(const QString& result, QMessageBox::StandardButton answer) {
+    // Saves `result`, answering the question (if asked) with `answer` and
+    // `okBoxes` boxes after it with OK; returns the boxes seen.
+    QList<SeenBox> save(const QString& result, QMessageBox::StandardButton answer,
+                        int okBoxes = 0) {
         setField("Text3", result);
         if (answer != QMessageBox::NoButton) {
             boxes().expectBox(answer);
         }
-        return clickSeeing("Command8", 0);
+        return clickSeeing("Command8", okBoxes);
     }
-    QString file() const { return folder_->filePath(QStringLiteral("resultat.txt")); }
+    QString in(const QString& path) const { return folder_->filePath(path); }
+    QString file() const { return in("build/app/resultat.txt"); }
 
     std::unique_ptr<QTemporaryDir> folder_;
 };

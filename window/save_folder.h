@@ -1,0 +1,21 @@
+// Which folder resultat.txt goes into. A program run from a build tree or
+// from a folder in the user's home saves beside itself, where its users have
+// always found the file; a program installed under a system prefix (/usr/bin)
+// saves into the user's documents folder, root included, so that no file is
+// left in a folder that belongs to the package system.
+#pragma once
+
+#include <QString>
+
+namespace window {
+
+// The folder that the line goes into first for a program in `programFolder`:
+// that folder itself when it lies in a build tree or in the user's home, the
+// documents folder otherwise (the program folder when the system names none).
+QString firstSaveFolder(const QString& programFolder);
+
+// The user's documents folder, made when it does not exist yet; empty when
+// the system names none.
+QString documentsFolder();
+
+} // namespace window
