@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace window {
 
 namespace {
@@ -31,12 +33,18 @@ QString documentsFolder() {
 // number. A computed result has none; a pasted or edited one may.
 QString resultLine(Services& window) {
     const QString text = QString::fromStdString(window.readField(engine::Field::Text3));
+    const auto isLineBreak = [](QChar c) {
+        return c == u'\r' || c == u'\n' || c == QChar::LineSeparator ||
+               c == QChar::ParagraphSeparator;
+    };
+    if (std::none_of(text.begin(), text.end(), isLineBreak)) {
+        return text; // as every computed result: nothing to leave out
+    }
     QString line;
     line.reserve(text.size());
     bool afterBreak = false;
     for (const QChar c : text) {
-        const bool lineBreak =
-            c == u'\r' || c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+        const bool lineBreak = isLineBreak(c);
         if (lineBreak && !afterBreak && line.endsWith(u'\\')) {
             line.chop(1);
         }

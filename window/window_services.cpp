@@ -165,8 +165,10 @@ std::optional<window::WriteError> MainWindow::writeTextLine(const QString& path,
         return window::WriteError{WriteFailure::CannotOpen, file.errorString()};
     }
     const qint64 formerSize = file.size();
-    const QByteArray line = text.toUtf8() + "\r\n";
-    if (file.write(line) == line.size()) {
+    // Two writes, so that a line of tens of millions of characters is not
+    // copied once more to put CR LF after it.
+    const QByteArray line = text.toUtf8();
+    if (file.write(line) == line.size() && file.write("\r\n", 2) == 2) {
         return std::nullopt;
     }
     const QString systemText =

@@ -47,8 +47,13 @@ std::optional<TextChange> FieldText::redo() {
 }
 
 TextChange FieldText::apply(qsizetype position, const QString& removed, const QString& inserted) {
+    // Each case copies as little as it can, also when the text is shared.
     if (removed.size() == text_.size()) {
-        text_ = inserted; // shares the inserted text instead of copying it
+        text_ = inserted;
+    } else if (inserted.isEmpty()) {
+        text_.remove(position, removed.size());
+    } else if (removed.isEmpty()) {
+        text_.insert(position, inserted);
     } else {
         text_.replace(position, removed.size(), inserted);
     }

@@ -7,23 +7,25 @@ namespace window {
 namespace {
 
 // Appends the positions of the line breaks of `text`, shifted by `offset`.
-// Most texts have none: blocks are first tested whole, in a loop without
-// branches that the compiler turns into vector instructions, and only a block
-// that may hold a break is looked at character by character.
+// Most texts have none: whole blocks are tested first, in a loop of fixed
+// length without branches that the compiler turns into vector instructions,
+// and only a block that may hold a break is looked at character by character.
 void appendBreaks(QStringView text, qsizetype offset, std::vector<qsizetype>& breaks) {
     constexpr qsizetype Block = 64;
     const char16_t* chars = text.utf16();
+    const qsizetype wholeBlocks = text.size() / Block * Block;
     for (qsizetype blockStart = 0; blockStart < text.size(); blockStart += Block) {
-        const qsizetype blockEnd = std::min(text.size(), blockStart + Block);
-        unsigned mayBreak = 0;
-        for (qsizetype i = blockStart; i < blockEnd; ++i) {
-            // Below U+000E, or U+2028 and U+2029.
-            mayBreak |= unsigned(chars[i] < 0x0E) | unsigned((chars[i] | 1) == 0x2029);
+        if (blockStart < wholeBlocks) {
+            char16_t mayBreak = 0;
+            for (qsizetype i = blockStart; i < blockStart + Block; ++i) {
+                // Below U+000E, or U+2028 and U+2029.
+                mayBreak |= char16_t(chars[i] < 0x0E) | char16_t((chars[i] | 1) == 0x2029);
+            }
+            if (mayBreak == 0) {
+                continue;
+            }
         }
-        if (mayBreak == 0) {
-            continue;
-        }
-        for (qsizetype i = blockStart; i < blockEnd; ++i) {
+        for (qsizetype i = blockStart; i < std::min(text.size(), blockStart + Block); ++i) {
             if (isLineBreak(QChar(chars[i]))) {
                 breaks.push_back(offset + i);
             }
