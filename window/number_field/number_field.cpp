@@ -149,7 +149,7 @@ void NumberField::relayout() {
     const QSize room = maximumViewportSize();
     const qsizetype inSight = rowsThatFit(room.height());
     layout_.setColumns(columnsThatFit(room.width()));
-    if (layout_.rowCount() > inSight) {
+    if (layout_.rowCount() > inSight && verticalScrollBarPolicy() == Qt::ScrollBarAsNeeded) {
         layout_.setColumns(columnsThatFit(room.width() - verticalScrollBar()->sizeHint().width()));
     }
     QScrollBar* bar = verticalScrollBar();
@@ -187,7 +187,8 @@ void NumberField::scrollToPosition(qsizetype position) {
 
 QRect NumberField::cellRect(qsizetype position) const {
     const qsizetype row = layout_.rowOf(position);
-    const qsizetype column = position - layout_.row(row).start;
+    // Between the CR and the LF of a line break: at the end of the line.
+    const qsizetype column = std::min(position - layout_.row(row).start, layout_.row(row).length);
     const QRectF cell(Margin + column * cellWidth_, Margin + (row - firstRow()) * rowHeight_,
                       cellWidth_, rowHeight_);
     return cell.toAlignedRect();
