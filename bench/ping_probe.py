@@ -8,7 +8,8 @@ the answer; for each step it reports the longest wait. The steps are done as
 a user would, with xdotool: a = 7, b = 22000000, "a exposant (b)" (18.6
 million digits); "Mettre le résultat dans a"; Ctrl+End, "1", Backspace in a;
 Ctrl+A, Ctrl+C in a; a + b with b = 1; "Nombre de chiffres du résultat";
-saving the result.
+saving the result; and at the end Ctrl+V of that number in b, after which
+the probe gives the program's peak memory.
 
 Run it in a virtual display, with the program to measure:
 
@@ -162,6 +163,13 @@ def measure(pinger, name, action, at_least=2.0, at_most=30.0, computes=False):
     return wait
 
 
+def memory(pid):
+    """The program's peak and current resident memory."""
+    with open(f"/proc/{pid}/status") as status:
+        values = dict(line.split(":", 1) for line in status)
+    return f"peak memory {values['VmHWM'].strip()}, now {values['VmRSS'].strip()}"
+
+
 def main():
     if len(sys.argv) != 2:
         sys.exit(__doc__)
@@ -216,7 +224,13 @@ def main():
         saved = os.path.join(folder, "resultat.txt")
         size = os.path.getsize(saved) if os.path.exists(saved) else 0
         print(f"(resultat.txt holds {size} bytes)", flush=True)
+
+        def paste_into_b():
+            window.click("Text2")
+            window.keys("ctrl+a", "ctrl+v")
+        measure(pinger, "Ctrl+A, Ctrl+V of a's number in b", paste_into_b, at_least=3)
         pinger.running = False
+        print(f"(all three fields hold the number; {memory(process.pid)})", flush=True)
     finally:
         process.kill()
         process.wait()
