@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -174,11 +175,23 @@ private slots:
         QCOMPARE(QList<int>({text->cursorPosition(), start, end, int(reader->role())}),
                  QList<int>({3, 1, 3, int(QAccessible::EditableText)}));
         QStringList entries;
-        for (const QAction* action : contextMenu(*field)->actions()) {
+        QMenu* menu = contextMenu(*field);
+        for (const QAction* action : menu->actions()) {
             entries << action->text().section(u'\t', 0, 0);
         }
+        menu->close();
         QCOMPARE(entries, QStringList({"&Annuler", "&Rétablir", "", "Co&uper", "Cop&ier", "Co&ller",
                                        "Supprimer", "", "Tout sélectionner"}));
+        // The window's access keys work from the field; its editing keys are its own.
+        QStringList pressed;
+        QApplication::setActiveWindow(field.get());
+        QVERIFY(QTest::qWaitForWindowActive(field.get()));
+        for (const char* keys : {"Alt+Q", "Ctrl+Q", "Ctrl+Z"}) {
+            connect(new QShortcut(QKeySequence(keys), field.get()), &QShortcut::activated, this,
+                    [&pressed, keys] { pressed << keys; });
+            QTest::keySequence(field.get(), QKeySequence(keys));
+        }
+        QCOMPARE(pressed, QStringList({"Alt+Q", "Ctrl+Q"}));
     }
 
 private:

@@ -56,23 +56,21 @@ void EditHistory::dropOldest(qsizetype textLength) {
 }
 
 std::optional<Edit> EditHistory::takeUndo() {
-    joinable_ = false;
-    if (undo_.empty()) {
-        return std::nullopt;
-    }
-    redo_.push_back(std::move(undo_.back()));
-    undo_.pop_back();
-    return redo_.back();
+    return moveLast(undo_, redo_);
 }
 
 std::optional<Edit> EditHistory::takeRedo() {
+    return moveLast(redo_, undo_);
+}
+
+std::optional<Edit> EditHistory::moveLast(std::deque<Edit>& from, std::deque<Edit>& to) {
     joinable_ = false;
-    if (redo_.empty()) {
+    if (from.empty()) {
         return std::nullopt;
     }
-    undo_.push_back(std::move(redo_.back()));
-    redo_.pop_back();
-    return undo_.back();
+    to.push_back(std::move(from.back()));
+    from.pop_back();
+    return to.back();
 }
 
 void EditHistory::clear() {

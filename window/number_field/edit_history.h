@@ -39,6 +39,7 @@ public:
 private:
     bool join(const Edit& edit, EditKind kind);
     void dropOldest(qsizetype textLength);
+    std::optional<Edit> moveLast(std::deque<Edit>& from, std::deque<Edit>& to);
     static qsizetype size(const Edit& edit) { return edit.removed.size() + edit.inserted.size(); }
 
     std::deque<Edit> undo_;

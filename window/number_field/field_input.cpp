@@ -89,7 +89,9 @@ bool NumberField::isEditingKey(const QKeyEvent& key) const {
             return true;
         }
     }
-    return isRedo(key) || typesText(key) || key.key() == Qt::Key_Backspace;
+    // Text with Alt is an access key ("&Quitter") before it is text.
+    const bool plain = (key.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0;
+    return isRedo(key) || (plain && typesText(key)) || key.key() == Qt::Key_Backspace;
 }
 
 void NumberField::keyPressEvent(QKeyEvent* event) {

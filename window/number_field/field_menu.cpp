@@ -56,6 +56,8 @@ void NumberField::contextMenuEvent(QContextMenuEvent* event) {
 QMenu* NumberField::createContextMenu() {
     auto* menu = new QMenu(this);
     const bool selection = text_.hasSelection();
+    // An empty clipboard may have no data at all.
+    const QMimeData* clipboard = QGuiApplication::clipboard()->mimeData();
     const auto entry = [&](const char* name, const char* text, QKeySequence::StandardKey key,
                            bool enabled, void (NumberField::*slot)()) {
         connect(addEntry(*menu, name, text, key, enabled), &QAction::triggered, this, slot);
@@ -70,7 +72,7 @@ QMenu* NumberField::createContextMenu() {
     entry("edit-copy", QT_TRANSLATE_NOOP("QWidgetTextControl", "&Copy"), QKeySequence::Copy,
           selection, &NumberField::copy);
     entry("edit-paste", QT_TRANSLATE_NOOP("QWidgetTextControl", "&Paste"), QKeySequence::Paste,
-          QGuiApplication::clipboard()->mimeData()->hasText(), &NumberField::paste);
+          clipboard != nullptr && clipboard->hasText(), &NumberField::paste);
     entry("edit-delete", QT_TRANSLATE_NOOP("QWidgetTextControl", "Delete"),
           QKeySequence::UnknownKey, selection, &NumberField::deleteSelection);
     menu->addSeparator();
