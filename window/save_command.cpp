@@ -4,6 +4,7 @@
 // system, and then the file goes into the user's documents folder.
 #include "window/commands.h"
 #include "window/failure_messages.h"
+#include "window/operand_text.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -33,10 +34,6 @@ QString documentsFolder() {
 // number. A computed result has none; a pasted or edited one may.
 QString resultLine(Services& window) {
     const QString text = QString::fromStdString(window.readField(engine::Field::Text3));
-    const auto isLineBreak = [](QChar c) {
-        return c == u'\r' || c == u'\n' || c == QChar::LineSeparator ||
-               c == QChar::ParagraphSeparator;
-    };
     if (std::none_of(text.begin(), text.end(), isLineBreak)) {
         return text; // as every computed result: nothing to leave out
     }

@@ -1,5 +1,7 @@
 #include "window/number_field/row_layout.h"
 
+#include "window/operand_text.h"
+
 #include <algorithm>
 
 namespace window {
@@ -34,10 +36,6 @@ void appendBreaks(QStringView text, qsizetype offset, std::vector<qsizetype>& br
 }
 
 } // namespace
-
-bool isLineBreak(QChar c) {
-    return c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
-}
 
 void RowLayout::setText(QStringView text) {
     breaks_.clear();

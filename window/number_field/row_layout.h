@@ -58,7 +58,4 @@ private:
     qsizetype rowCount_ = 1;
 };
 
-// Whether `c` ends a line (CR before LF ends it together with the LF).
-bool isLineBreak(QChar c);
-
 } // namespace window
