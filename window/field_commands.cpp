@@ -2,6 +2,8 @@
 // quitting.
 #include "window/commands.h"
 
+#include <algorithm>
+
 namespace window {
 
 namespace {
@@ -31,9 +33,12 @@ void copyResultIntoA(Services& window) {
 }
 
 void countResultCharacters(Services& window) {
-    // Characters, not bytes: the field's text is UTF-8.
-    const QString result = QString::fromStdString(window.readField(engine::Field::Text3));
-    const qsizetype count = result.toUcs4().size();
+    // Characters, not bytes: the field's text is UTF-8, where every byte but
+    // a continuation byte starts a character. Counted in place: the result
+    // may have tens of millions of digits.
+    const engine::Text result = window.readField(engine::Field::Text3);
+    const auto count = std::ranges::count_if(
+        result, [](char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; });
     window.showMessage(QStringLiteral("Nombre de chiffres du résultat: ") + QString::number(count),
                        Buttons::Ok, window.caption());
 }

@@ -1,7 +1,8 @@
 #include "window/keyboard.h"
 
+#include "window/number_field/number_field.h"
+
 #include <QKeyEvent>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -9,8 +10,8 @@ namespace window {
 
 namespace {
 
-// Swallows Enter, with or without modifiers (Shift+Enter would insert a line
-// separator), in the fields it watches.
+// Swallows Enter, with or without modifiers, in the fields it watches, so
+// that it presses no button of the window either.
 class EnterSwallower : public QObject {
 public:
     using QObject::QObject;
@@ -31,7 +32,7 @@ protected:
 
 void setUpKeyboard(QWidget& window, QAbstractButton& quit) {
     auto* swallower = new EnterSwallower(&window);
-    for (QPlainTextEdit* field : window.findChildren<QPlainTextEdit*>()) {
+    for (NumberField* field : window.findChildren<NumberField*>()) {
         field->installEventFilter(swallower);
     }
     // Outside a dialog a push button ignores Enter unless it is an auto-default one.

@@ -4,13 +4,12 @@
 #include "window/commands.h"
 #include "window/control_table.h"
 #include "window/keyboard.h"
-#include "window/number_fields.h"
+#include "window/number_field/number_field.h"
+#include "window/precision_field.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QTextOption>
 
 #include <algorithm>
 #include <string_view>
@@ -43,18 +42,18 @@ QFont captionFont(double pointSize, bool italic) {
     return font;
 }
 
-// A field for numbers of hundreds of thousands of digits: one long paragraph
-// wrapped at any character. Shaping is switched off because it costs far more
-// than the layout itself on such a paragraph. The operands take a pasted
-// number whole (window::NumberField); the result field takes a paste as it
-// comes.
-QPlainTextEdit* makeNumberField(QWidget* parent, QFont font, bool operand) {
-    QPlainTextEdit* field = operand ? new window::NumberField(parent) : new QPlainTextEdit(parent);
+// A field for numbers of any length. Shaping is switched off: the digits
+// need none, and it would cost more than drawing them. The operands take a
+// pasted number whole; the result field takes a paste as it comes. A screen
+// reader names each field after its role.
+window::NumberField* makeNumberField(QWidget* parent, QFont font, std::string_view name) {
+    auto* field = new window::NumberField(parent);
     font.setStyleStrategy(QFont::PreferNoShaping);
     field->setFont(font);
-    field->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    field->setWordWrapMode(QTextOption::WrapAnywhere);
-    field->setTabChangesFocus(true);
+    field->setPastesNormalised(name != "Text3");
+    field->setAccessibleName(name == "Text1"   ? QStringLiteral("a")
+                             : name == "Text2" ? QStringLiteral("b")
+                                               : QStringLiteral("résultat"));
     return field;
 }
 
@@ -108,7 +107,7 @@ void MainWindow::buildControls() {
             widget = makeLabel(client, caption, font, pixels(row.width, dpiX));
             break;
         case window::ControlKind::NumberField:
-            widget = makeNumberField(client, font, std::string_view(row.name) != "Text3");
+            widget = makeNumberField(client, font, row.name);
             break;
         case window::ControlKind::PrecisionField:
             widget = new window::PrecisionField(client);
@@ -141,9 +140,9 @@ void MainWindow::buildControls() {
     // Label2 is one pixel wide, a leftover that shows nothing useful.
     client->findChild<QLabel*>(QStringLiteral("Label2"))->hide();
 
-    Text1 = client->findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
-    Text2 = client->findChild<QPlainTextEdit*>(QStringLiteral("Text2"));
-    Text3 = client->findChild<QPlainTextEdit*>(QStringLiteral("Text3"));
+    Text1 = client->findChild<window::NumberField*>(QStringLiteral("Text1"));
+    Text2 = client->findChild<window::NumberField*>(QStringLiteral("Text2"));
+    Text3 = client->findChild<window::NumberField*>(QStringLiteral("Text3"));
     Text4 = client->findChild<window::PrecisionField*>(QStringLiteral("Text4"));
 }
 
@@ -192,6 +191,12 @@ void MainWindow::connectHandlers() {
     onChoice("mnuVer", &MainWindow::mnuVer_Click);
     // Only the user's edits: a write by the program runs the handler itself.
     connect(Text4, &QLineEdit::textEdited, this, &MainWindow::Text4_Change);
+    // A paste or a drop that a number field refused: the box says why.
+    for (window::NumberField* field : {Text1, Text2, Text3}) {
+        connect(field, &window::NumberField::refused, this, [this](const QString& message) {
+            showMessage(message, window::Buttons::Ok, caption());
+        });
+    }
 }
 
 void MainWindow::Command1_Click() {

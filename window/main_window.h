@@ -14,11 +14,10 @@
 
 #include <cstdint>
 
-class QPlainTextEdit;
-
 namespace window {
+class NumberField;
 class PrecisionField;
-}
+} // namespace window
 
 class MainWindow : public QMainWindow, public window::Services {
     Q_OBJECT
@@ -81,7 +80,7 @@ private:
     void buildControls();
     void buildMenu();
     void connectHandlers();
-    QPlainTextEdit* numberField(engine::Field field) const;
+    window::NumberField* numberField(engine::Field field) const;
     // Marks the precision field while its text gives no precision.
     void showPrecisionState();
 
@@ -90,8 +89,8 @@ private:
     QString programFolder_;
     window::JobRunner jobs_{*this};
 
-    QPlainTextEdit* Text1 = nullptr;
-    QPlainTextEdit* Text2 = nullptr;
-    QPlainTextEdit* Text3 = nullptr;
+    window::NumberField* Text1 = nullptr;
+    window::NumberField* Text2 = nullptr;
+    window::NumberField* Text3 = nullptr;
     window::PrecisionField* Text4 = nullptr;
 };

@@ -55,6 +55,10 @@ bool isSurroundingBlank(char32_t c) {
     }
 }
 
+bool isLineBreak(QChar c) {
+    return c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+}
+
 engine::Text operandText(const engine::Text& fieldText) {
     std::string_view text = fieldText;
     while (!text.empty()) {

@@ -14,6 +14,10 @@ namespace window {
 // that group digits (U+00A0, U+202F, U+2009).
 bool isSurroundingBlank(char32_t c);
 
+// Whether `c` ends a line: LF, CR (CR LF counts as one break where it
+// matters), U+2028 or U+2029.
+bool isLineBreak(QChar c);
+
 // A field's text as every calculation reads it: without the blanks before
 // and after it. Blanks inside stay, and are refused where a number is needed.
 engine::Text operandText(const engine::Text& fieldText);

@@ -4,9 +4,12 @@
 // program says where it went.
 #include "window/commands.h"
 #include "window/failure_messages.h"
+#include "window/operand_text.h"
 #include "window/save_folder.h"
 
 #include <QDir>
+
+#include <algorithm>
 
 namespace window {
 
@@ -21,12 +24,14 @@ QString resultFileIn(const QString& folder) {
 // number. A computed result has none; a pasted or edited one may.
 QString resultLine(Services& window) {
     const QString text = QString::fromStdString(window.readField(engine::Field::Text3));
+    if (std::none_of(text.begin(), text.end(), isLineBreak)) {
+        return text; // as every computed result: nothing to leave out
+    }
     QString line;
     line.reserve(text.size());
     bool afterBreak = false;
     for (const QChar c : text) {
-        const bool lineBreak =
-            c == u'\r' || c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+        const bool lineBreak = isLineBreak(c);
         if (lineBreak && !afterBreak && line.endsWith(u'\\')) {
             line.chop(1);
         }

@@ -2,7 +2,8 @@
 #include "window/main_window.h"
 
 #include "window/commands.h"
-#include "window/number_fields.h"
+#include "window/number_field/number_field.h"
+#include "window/precision_field.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -58,7 +59,7 @@ void showTextInScrollingView(QMessageBox& box, const QString& text) {
 
 } // namespace
 
-QPlainTextEdit* MainWindow::numberField(engine::Field field) const {
+window::NumberField* MainWindow::numberField(engine::Field field) const {
     switch (field) {
     case engine::Field::Text1:
         return Text1;
@@ -87,13 +88,9 @@ void MainWindow::writeField(engine::Field field, const engine::Text& text) {
         showPrecisionState();
         return;
     }
-    QPlainTextEdit* target = numberField(field);
-    // Laying out a field of a million digits takes a good part of a second:
-    // a text written back unchanged (as a + b does with both operands) is
-    // not laid out again, and the field keeps its scroll position.
-    if (target->toPlainText() != value) {
-        target->setPlainText(value);
-    }
+    // A text written back unchanged (as a + b does with both operands)
+    // changes nothing: the field keeps its caret and scroll position.
+    numberField(field)->setPlainText(value);
 }
 
 void MainWindow::setPrecision(std::int32_t digits) {
@@ -168,8 +165,10 @@ std::optional<window::WriteError> MainWindow::writeTextLine(const QString& path,
         return window::WriteError{WriteFailure::CannotOpen, file.errorString()};
     }
     const qint64 formerSize = file.size();
-    const QByteArray line = text.toUtf8() + "\r\n";
-    if (file.write(line) == line.size()) {
+    // Two writes, so that a line of tens of millions of characters is not
+    // copied once more to put CR LF after it.
+    const QByteArray line = text.toUtf8();
+    if (file.write(line) == line.size() && file.write("\r\n", 2) == 2) {
         return std::nullopt;
     }
     const QString systemText =

@@ -184,6 +184,22 @@ private slots:
         QCOMPARE(fieldText("Text3"), "0." + QString(50, u'3'));
     }
 
+    // A result of 20 million digits is shown, scrolled to its end and put into
+    // a, character for character.
+    void twentyMillionDigitResult() {
+        setField("Text1", "10");
+        setField("Text2", "19999999");
+        boxes().expectProgress([](QWidget&) {}); // in case the power takes half a second
+        click("Command5");
+        const QString power = u'1' + QString(19'999'999, u'0');
+        QVERIFY(fieldText("Text3") == power);
+        QTest::keyClick(field("Text3"), Qt::Key_End, Qt::ControlModifier);
+        QVERIFY(!field("Text3")->grab().isNull() &&
+                field("Text3")->caretPosition() == power.size());
+        click("Command12");
+        QVERIFY(fieldText("Text1") == power && fieldText("Text3") == power);
+    }
+
     // Closing the window during a job, with the application's event loop
     // running as in the program: the job stops and the loop ends.
     void closingDuringAJobQuits() {

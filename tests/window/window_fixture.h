@@ -3,9 +3,9 @@
 #pragma once
 
 #include "window/main_window.h"
+#include "window/number_field/number_field.h"
 
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -68,7 +68,9 @@ protected:
     MainWindow& window() { return *window_; }
     MessageBoxCatcher& boxes() { return *boxes_; }
     QPushButton* button(const QString& name) { return window_->findChild<QPushButton*>(name); }
-    QPlainTextEdit* field(const QString& name) { return window_->findChild<QPlainTextEdit*>(name); }
+    window::NumberField* field(const QString& name) {
+        return window_->findChild<window::NumberField*>(name);
+    }
     void setField(const QString& name, const QString& text) { field(name)->setPlainText(text); }
     QString fieldText(const QString& name) { return field(name)->toPlainText(); }
     // A mouse click on the named button; returns once its handler has ended.

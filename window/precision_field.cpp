@@ -1,4 +1,4 @@
-#include "window/number_fields.h"
+#include "window/precision_field.h"
 
 #include "window/failure_messages.h"
 #include "window/operand_text.h"
@@ -20,14 +20,6 @@ std::unique_ptr<QMimeData> withPastedNumber(const QMimeData& source) {
 }
 
 } // namespace
-
-void NumberField::insertFromMimeData(const QMimeData* source) {
-    if (source != nullptr && source->hasText()) {
-        QPlainTextEdit::insertFromMimeData(withPastedNumber(*source).get());
-        return;
-    }
-    QPlainTextEdit::insertFromMimeData(source);
-}
 
 void PrecisionField::showPrecisionInUse(bool textGivesPrecision, std::int32_t inUse) {
     if (textGivesPrecision) {

@@ -1,26 +1,14 @@
-// The fields that take numbers. What a paste or a drop brings into them is
-// made into one number first (pastedNumber): a long number copied from a
-// terminal or a web page arrives whole. What is typed stays as typed.
+// The precision field. What a paste or a drop brings into it is made into
+// one number first (pastedNumber), as in the operand fields
+// (window/number_field/number_field.h). What is typed stays as typed.
 #pragma once
 
 #include <QClipboard>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
 #include <cstdint>
 
 namespace window {
-
-// Operands a and b (and the result field, which the same class serves).
-class NumberField : public QPlainTextEdit {
-    Q_OBJECT
-
-public:
-    using QPlainTextEdit::QPlainTextEdit;
-
-protected:
-    void insertFromMimeData(const QMimeData* source) override;
-};
 
 // The precision of division. QLineEdit pastes through functions of its own
 // that cannot be overridden, so each way in is taken here: the paste key,

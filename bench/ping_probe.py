@@ -1,0 +1,241 @@
+#!/usr/bin/python3
+"""How long the calculator's window goes without answering, step by step,
+while a user works with a number of about 20 million digits.
+
+Every 50 ms the probe sends the window the _NET_WM_PING that desktops send
+(GNOME offers to force-quit a window that gives no answer for 5 s) and times
+the answer; for each step it reports the longest wait. The steps are done as
+a user would, with xdotool: a = 7, b = 22000000, "a exposant (b)" (18.6
+million digits); "Mettre le résultat dans a"; Ctrl+End, "1", Backspace in a;
+Ctrl+A, Ctrl+C in a; a + b with b = 1; "Nombre de chiffres du résultat";
+saving the result; and at the end Ctrl+V of that number in b, after which
+the probe gives the program's peak memory.
+
+Run it in a virtual display, with the program to measure:
+
+    xvfb-run -a -s "-screen 0 1400x900x24" bench/ping_probe.py build/app/calculateur
+
+It needs python3-xlib, xdotool and xclip (Debian packages). The program is
+copied into a temporary folder first, so that its resultat.txt goes there.
+"""
+
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+from Xlib import X, display, protocol
+
+CAPTION = "^Calculateur pour les grands nombres"
+CLIENT_WIDTH, CLIENT_HEIGHT = 598, 347  # pixels at scale 1
+PING_INTERVAL = 0.05
+
+# Controls as the window's table places them, in twips: left, top, width, height.
+CONTROLS = {
+    "Text1": (1080, 120, 7095, 495),
+    "Text2": (1080, 960, 7095, 495),
+    "Command1": (240, 1560, 855, 615),  # a + b
+    "Command5": (5160, 1560, 1695, 615),  # a exposant (b)
+    "Command10": (4440, 2160, 2055, 495),  # Nombre de chiffres du résultat
+    "Command12": (1800, 2280, 2655, 375),  # Mettre le résultat dans a
+    "Command8": (3600, 3480, 2175, 735),  # Enregistrer le résultat
+}
+
+
+class Pinger(threading.Thread):
+    """Pings the window every 50 ms on a connection of its own and keeps,
+    for the current step, the longest time a ping waited for its answer."""
+
+    def __init__(self, window_id):
+        super().__init__(daemon=True)
+        self.display = display.Display()
+        self.window = self.display.create_resource_object("window", window_id)
+        self.protocols = self.display.intern_atom("WM_PROTOCOLS")
+        self.ping = self.display.intern_atom("_NET_WM_PING")
+        # Answers go to the root window.
+        self.display.screen().root.change_attributes(
+            event_mask=X.StructureNotifyMask | X.SubstructureNotifyMask)
+        self.lock = threading.Lock()
+        self.sent = {}  # ping number -> when it was sent
+        self.worst = 0.0
+        self.running = True
+
+    def run(self):
+        number = 0
+        next_ping = time.monotonic()
+        while self.running:
+            now = time.monotonic()
+            if now >= next_ping:
+                number += 1
+                with self.lock:
+                    self.sent[number] = now
+                event = protocol.event.ClientMessage(
+                    window=self.window, client_type=self.protocols,
+                    data=(32, [self.ping, number, self.window.id, 0, 0]))
+                self.window.send_event(event, event_mask=X.NoEventMask)
+                self.display.flush()
+                next_ping = max(next_ping + PING_INTERVAL, now)
+            while self.display.pending_events():
+                event = self.display.next_event()
+                if event.type == X.ClientMessage and event.data[1][0] == self.ping:
+                    answered = event.data[1][1]
+                    with self.lock:
+                        if answered in self.sent:
+                            self.worst = max(self.worst, time.monotonic() - self.sent.pop(answered))
+            time.sleep(0.002)
+
+    def longest_wait(self):
+        """The longest wait so far, unanswered pings counted up to now."""
+        now = time.monotonic()
+        with self.lock:
+            return max([self.worst] + [now - sent for sent in self.sent.values()])
+
+    def oldest_unanswered(self):
+        now = time.monotonic()
+        with self.lock:
+            return max([0.0] + [now - sent for sent in self.sent.values()])
+
+    def restart(self):
+        with self.lock:
+            self.worst = 0.0
+
+
+def xdotool(*arguments):
+    return subprocess.run(["xdotool", *arguments], check=True, capture_output=True,
+                          text=True).stdout
+
+
+def visible_windows():
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", CAPTION],
+                           capture_output=True, text=True).stdout.split()
+    return len(found)
+
+
+class Window:
+    def __init__(self, window_id):
+        self.id = str(window_id)
+        geometry = xdotool("getwindowgeometry", "--shell", self.id)
+        values = dict(line.split("=") for line in geometry.split())
+        self.left, self.top = int(values["X"]), int(values["Y"])
+        width, height = int(values["WIDTH"]), int(values["HEIGHT"])
+        self.scale = width / CLIENT_WIDTH
+        self.client_top = self.top + height - CLIENT_HEIGHT * self.scale  # below the menu bar
+
+    def click(self, control):
+        left, top, width, height = CONTROLS[control]
+        x = self.left + (left + width / 2) / 15 * self.scale
+        y = self.client_top + (top + height / 2) / 15 * self.scale
+        xdotool("mousemove", str(round(x)), str(round(y)), "click", "1")
+
+    def keys(self, *names):
+        xdotool("key", "--delay", "30", *names)
+
+    def type(self, text):
+        xdotool("type", "--delay", "30", text)
+
+
+def measure(pinger, name, action, at_least=2.0, at_most=30.0, computes=False):
+    """Runs `action` and watches until the window has answered promptly for a
+    second (at least `at_least` seconds, at most `at_most`); a computing step
+    first waits for its progress window to go."""
+    pinger.restart()
+    start = time.monotonic()
+    action()
+    if computes:
+        time.sleep(1.0)
+        while visible_windows() > 1 and time.monotonic() - start < at_most:
+            time.sleep(0.1)
+    calm_since = None
+    while time.monotonic() - start < at_most:
+        now = time.monotonic()
+        if pinger.oldest_unanswered() > 0.1:
+            calm_since = None
+        elif calm_since is None:
+            calm_since = now
+        if now - start >= at_least and calm_since is not None and now - calm_since >= 1.0:
+            break
+        time.sleep(0.05)
+    wait = pinger.longest_wait()
+    print(f"| {name} | {wait:.2f} s |", flush=True)
+    return wait
+
+
+def memory(pid):
+    """The program's peak and current resident memory."""
+    with open(f"/proc/{pid}/status") as status:
+        values = dict(line.split(":", 1) for line in status)
+    return f"peak memory {values['VmHWM'].strip()}, now {values['VmRSS'].strip()}"
+
+
+def main():
+    if len(sys.argv) != 2:
+        sys.exit(__doc__)
+    folder = tempfile.mkdtemp(prefix="ping-probe-")
+    program = shutil.copy(sys.argv[1], folder)
+    process = subprocess.Popen([program], stderr=subprocess.DEVNULL)
+    try:
+        window_id = int(xdotool("search", "--sync", "--onlyvisible", "--name", CAPTION).split()[0])
+        time.sleep(1.0)
+        window = Window(window_id)
+        xdotool("windowfocus", "--sync", window.id)
+        pinger = Pinger(window_id)
+        pinger.start()
+
+        window.click("Text1")
+        window.keys("ctrl+a")
+        window.type("7")
+        window.click("Text2")
+        window.keys("ctrl+a")
+        window.type("22000000")
+        print("| step | the window does not answer for |\n|---|---|", flush=True)
+        measure(pinger, "a exposant (b), 7^22000000", lambda: window.click("Command5"),
+                computes=True, at_most=120)
+        measure(pinger, "Mettre le résultat dans a", lambda: window.click("Command12"))
+
+        def type_at_end():
+            window.click("Text1")
+            window.keys("ctrl+End")
+            window.type("1")
+            window.keys("BackSpace")
+        measure(pinger, "Ctrl+End, 1, Backspace in a", type_at_end, at_least=5)
+        measure(pinger, "Ctrl+A, Ctrl+C in a", lambda: window.keys("ctrl+a", "ctrl+c"))
+        copied = subprocess.run(["xclip", "-o", "-selection", "clipboard"],
+                                capture_output=True, timeout=120).stdout
+        print(f"(the clipboard holds {len(copied)} characters)", flush=True)
+
+        def add():
+            window.click("Text2")
+            window.keys("ctrl+a")
+            window.type("1")
+            window.click("Command1")
+        measure(pinger, "a + b, b = 1", add, computes=True)
+        measure(pinger, "Nombre de chiffres du résultat", lambda: window.click("Command10"))
+        window.keys("Return")
+        time.sleep(0.5)
+
+        def save():
+            window.click("Command8")
+            time.sleep(0.5)
+            window.keys("Return")  # "Oui"
+        measure(pinger, "Enregistrer le résultat dans un fichier", save)
+        saved = os.path.join(folder, "resultat.txt")
+        size = os.path.getsize(saved) if os.path.exists(saved) else 0
+        print(f"(resultat.txt holds {size} bytes)", flush=True)
+
+        def paste_into_b():
+            window.click("Text2")
+            window.keys("ctrl+a", "ctrl+v")
+        measure(pinger, "Ctrl+A, Ctrl+V of a's number in b", paste_into_b, at_least=3)
+        pinger.running = False
+        print(f"(all three fields hold the number; {memory(process.pid)})", flush=True)
+    finally:
+        process.kill()
+        process.wait()
+        shutil.rmtree(folder, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main()

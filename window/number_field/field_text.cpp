@@ -1,0 +1,65 @@
+#include "window/number_field/field_text.h"
+
+namespace window {
+
+QString FieldText::selectedText() const {
+    return text_.mid(selectionStart(), selectionEnd() - selectionStart());
+}
+
+void FieldText::setText(const QString& text) {
+    text_ = text;
+    caret_ = 0;
+    anchor_ = 0;
+    history_.clear();
+}
+
+void FieldText::moveCaret(qsizetype to, bool keepAnchor) {
+    caret_ = std::clamp<qsizetype>(to, 0, text_.size());
+    if (!keepAnchor) {
+        anchor_ = caret_;
+    }
+    history_.endJoining();
+}
+
+TextChange FieldText::replace(qsizetype from, qsizetype to, const QString& inserted,
+                              EditKind kind) {
+    // mid() shares the whole text instead of copying it.
+    Edit edit{from, text_.mid(from, to - from), inserted};
+    const TextChange change = apply(from, edit.removed, inserted);
+    history_.record(std::move(edit), kind, text_.size());
+    return change;
+}
+
+std::optional<TextChange> FieldText::undo() {
+    const std::optional<Edit> edit = history_.takeUndo();
+    if (!edit) {
+        return std::nullopt;
+    }
+    return apply(edit->position, edit->inserted, edit->removed);
+}
+
+std::optional<TextChange> FieldText::redo() {
+    const std::optional<Edit> edit = history_.takeRedo();
+    if (!edit) {
+        return std::nullopt;
+    }
+    return apply(edit->position, edit->removed, edit->inserted);
+}
+
+TextChange FieldText::apply(qsizetype position, const QString& removed, const QString& inserted) {
+    // Each case copies as little as it can, also when the text is shared.
+    if (removed.size() == text_.size()) {
+        text_ = inserted;
+    } else if (inserted.isEmpty()) {
+        text_.remove(position, removed.size());
+    } else if (removed.isEmpty()) {
+        text_.insert(position, inserted);
+    } else {
+        text_.replace(position, removed.size(), inserted);
+    }
+    caret_ = position + inserted.size();
+    anchor_ = caret_;
+    return {position, removed, inserted.size()};
+}
+
+} // namespace window
