@@ -10,29 +10,34 @@ constexpr std::int32_t DefaultPrecision = 50;
 
 void startUp(Services& window) {
     window.setPrecision(DefaultPrecision);
-    window.writeField(engine::Field::Text1, "3");
-    window.writeField(engine::Field::Text2, "212");
-    window.writeField(engine::Field::Text3, "0");
-    window.writeField(engine::Field::Text4, std::to_string(window.precision()));
+    window.writeField(Field::Text1, "3");
+    window.writeField(Field::Text2, "212");
+    window.writeField(Field::Text3, "0");
+    window.writeField(Field::Text4, std::to_string(window.precision()));
 }
 
 void precisionChanged(Services& window) {
-    if (const auto digits = engine::toInt32(window.readField(engine::Field::Text4))) {
+    if (const auto digits = engine::toInt32(window.readField(Field::Text4))) {
         window.setPrecision(*digits);
     }
 }
 
-void resetField(Services& window, engine::Field field) {
+void Verifab(Services& window) {
+    window.writeField(Field::Text1, engine::Verif(window.readField(Field::Text1)));
+    window.writeField(Field::Text2, engine::Verif(window.readField(Field::Text2)));
+}
+
+void resetField(Services& window, Field field) {
     window.writeField(field, "0");
 }
 
 void copyResultIntoA(Services& window) {
-    window.writeField(engine::Field::Text1, window.readField(engine::Field::Text3));
+    window.writeField(Field::Text1, window.readField(Field::Text3));
 }
 
 void countResultCharacters(Services& window) {
     // Characters, not bytes: the field's text is UTF-8.
-    const QString result = QString::fromStdString(window.readField(engine::Field::Text3));
+    const QString result = QString::fromStdString(window.readField(Field::Text3));
     const qsizetype count = result.toUcs4().size();
     window.showMessage(QStringLiteral("Nombre de chiffres du résultat: ") + QString::number(count),
                        Buttons::Ok, window.caption());

@@ -30,7 +30,7 @@ QString documentsFolder() {
 // without the backslash that bc and dc put before each break of a long
 // number. A computed result has none; a pasted or edited one may.
 QString resultLine(Services& window) {
-    const QString text = QString::fromStdString(window.readField(engine::Field::Text3));
+    const QString text = QString::fromStdString(window.readField(Field::Text3));
     QString line;
     line.reserve(text.size());
     bool afterBreak = false;

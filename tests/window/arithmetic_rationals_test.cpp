@@ -11,8 +11,8 @@
 
 namespace {
 
-using engine::Field;
 using engine::Text;
+using window::Field;
 
 // The digits after the point; with `counting`, none when they are all zeros.
 std::size_t digitsAfterPoint(const Text& text, bool counting = false) {

@@ -171,13 +171,13 @@ private slots:
     // A precision below 50 is raised, and shown, before the quotient is
     // written; one beyond the longest result is refused up front.
     void precisionOfDivision() {
-        window().writeField(engine::Field::Text4, "10");
+        window().writeField(window::Field::Text4, "10");
         setField("Text1", "1");
         setField("Text2", "3");
         click("Command4");
         QCOMPARE(fieldText("Text3"), "0." + QString(50, u'3'));
         QCOMPARE(window().findChild<QLineEdit*>("Text4")->text(), QStringLiteral("50"));
-        window().writeField(engine::Field::Text4, "20000001");
+        window().writeField(window::Field::Text4, "20000001");
         const QList<SeenBox> seen = clickSeeing("Command4", 1);
         QCOMPARE(seen.size(), 1);
         QVERIFY2(seen[0].text.contains("20 millions de chiffres"), qPrintable(seen[0].text));
