@@ -9,11 +9,7 @@ using engine::Text;
 using engine::operations::Outcome;
 
 void ackermannCommand(Services& window) {
-    const Text a = window.readField(Field::Text1);
-    const Text b = window.readField(Field::Text2);
-    const auto outcome = runOperation(window, Calculation::Ackermann, [&](Outcome& outcome) {
-        engine::operations::ackermann(a, b, outcome);
-    });
+    const auto outcome = runOnAAndB(window, Calculation::Ackermann, &engine::operations::ackermann);
     if (!outcome) {
         return;
     }

@@ -68,4 +68,17 @@ void runCalculation(Services& window, Calculation calculation, const Operation& 
     }
 }
 
+std::optional<Outcome> runOnAAndB(Services& window, Calculation calculation,
+                                  CommandOnAAndB command) {
+    const engine::Text a = window.readField(Field::Text1);
+    const engine::Text b = window.readField(Field::Text2);
+    return runOperation(window, calculation, [&](Outcome& outcome) { command(a, b, outcome); });
+}
+
+void runCalculationOnAAndB(Services& window, Calculation calculation, CommandOnAAndB command) {
+    if (const auto outcome = runOnAAndB(window, calculation, command)) {
+        window.writeField(Field::Text3, outcome->result);
+    }
+}
+
 } // namespace window

@@ -30,4 +30,14 @@ std::optional<engine::operations::Outcome> runOperation(Services& window, Calcul
 // write; the result field keeps its text when there is none.
 void runCalculation(Services& window, Calculation calculation, const Operation& operation);
 
+// A command of engine/operations.h on a and b.
+using CommandOnAAndB = void (*)(const engine::Text& a, const engine::Text& b,
+                                engine::operations::Outcome& outcome);
+
+// Reads a (Text1) and b (Text2) and runs `command` on them with runOperation.
+std::optional<engine::operations::Outcome> runOnAAndB(Services& window, Calculation calculation,
+                                                      CommandOnAAndB command);
+// The same, then the result written into the result field, as runCalculation.
+void runCalculationOnAAndB(Services& window, Calculation calculation, CommandOnAAndB command);
+
 } // namespace window

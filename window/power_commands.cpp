@@ -9,10 +9,7 @@ using engine::Text;
 using engine::operations::Outcome;
 
 void powerCommand(Services& window) {
-    const Text a = window.readField(Field::Text1);
-    const Text b = window.readField(Field::Text2);
-    runCalculation(window, Calculation::Power,
-                   [&](Outcome& outcome) { engine::operations::power(a, b, outcome); });
+    runCalculationOnAAndB(window, Calculation::Power, &engine::operations::power);
 }
 
 void factorialCommand(Services& window) {
