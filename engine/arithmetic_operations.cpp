@@ -6,7 +6,6 @@
 #include "engine/operations.h"
 
 #include <algorithm>
-#include <string>
 
 namespace engine::operations {
 
@@ -45,6 +44,9 @@ Text fractionDigits(const Text& operand) {
 }
 
 FixedPoint alignFractions(const Text& a, const Text& b) {
+    if (!DecimalYN(a) && !DecimalYN(b)) {
+        return {a, b, 0};
+    }
     std::int32_t la = 0;
     std::int32_t lb = 0;
     const Text integerA = integerPart(a, la);
@@ -73,15 +75,14 @@ Text placePoint(Text r, std::int32_t digits) {
     return (negative ? "-" : "") + r.substr(0, integerLength) + "." + r.substr(integerLength);
 }
 
-// The digits of a number text from its first significant one, points not
-// counted: the length of the value it writes.
+// The characters of a number text from its first significant digit, its
+// point not counted: the length of the value that a number text writes.
 std::size_t significantDigits(const Text& number) {
     const auto first = number.find_first_of("123456789");
     if (first == Text::npos) {
         return 0;
     }
-    return static_cast<std::size_t>(std::count_if(
-        number.begin() + static_cast<std::ptrdiff_t>(first), number.end(), detail::isDigit));
+    return number.size() - first - (number.find('.', first) == Text::npos ? 0 : 1);
 }
 
 // Throws NotANumber naming the flaws of both operands in their signed form.

@@ -35,35 +35,35 @@ bool takesSignedNumbers(Calculation calculation) {
 // The character `text` (one character) found at `position`, named: a point
 // in a signed number is always a second one, and only a number with decimals
 // can have its point in a comma's place.
-QString characterAt(const QString& text, std::int64_t at, bool signedNumber) {
+QString characterAt(const QString& text, std::int64_t position, bool signedNumber) {
     const QChar c = text.isEmpty() ? QChar() : text.front();
-    const QString position = QString::number(at);
+    const QString where = QString::number(position);
     if (c == u'.') {
         return (signedNumber ? QStringLiteral("un deuxième point en position %1")
                              : QStringLiteral("un point en position %1"))
-            .arg(position);
+            .arg(where);
     }
     if (c == u'-' || c == u'+') {
         return QStringLiteral("un signe « %1 » en position %2, où seul un chiffre peut figurer")
-            .arg(c, position);
+            .arg(c, where);
     }
     if (c == u',') {
         return signedNumber ? QStringLiteral("une virgule en position %1 (les décimales se "
                                              "séparent par un point : 12.5)")
-                                  .arg(position)
-                            : QStringLiteral("une virgule en position %1").arg(position);
+                                  .arg(where)
+                            : QStringLiteral("une virgule en position %1").arg(where);
     }
     if (c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator) {
-        return QStringLiteral("un saut de ligne en position %1").arg(position);
+        return QStringLiteral("un saut de ligne en position %1").arg(where);
     }
     if (c == u'\t') {
-        return QStringLiteral("une tabulation en position %1").arg(position);
+        return QStringLiteral("une tabulation en position %1").arg(where);
     }
     if (c.isSpace()) {
-        return QStringLiteral("une espace en position %1").arg(position);
+        return QStringLiteral("une espace en position %1").arg(where);
     }
     return QStringLiteral("le caractère « %1 » en position %2, qui n'est pas un chiffre")
-        .arg(text, position);
+        .arg(text, where);
 }
 
 // One line that says what is wrong with one operand.
