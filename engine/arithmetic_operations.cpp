@@ -136,14 +136,6 @@ void fixedPointOperation(const Text& a, const Text& b, Outcome& outcome, Kernel 
     });
 }
 
-// The number of digits after the point that count in a product: none when
-// they are all zeros.
-std::size_t fractionLength(const Text& operand) {
-    std::int32_t count = 0;
-    integerPart(operand, count);
-    return static_cast<std::size_t>(count);
-}
-
 } // namespace
 
 void sum(const Text& a, const Text& b, Outcome& outcome) {
@@ -158,8 +150,9 @@ void difference(const Text& a, const Text& b, Outcome& outcome) {
 // than its fraction ("0." and the fraction).
 void product(const Text& a, const Text& b, Outcome& outcome) {
     onOperands(a, b, outcome, [&](const Text& x, const Text& y) {
-        requireShortEnough(std::max(significantDigits(x) + significantDigits(y),
-                                    fractionLength(x) + fractionLength(y) + 1),
+        const auto fractions =
+            static_cast<std::size_t>(Analysesort(x)) + static_cast<std::size_t>(Analysesort(y));
+        requireShortEnough(std::max(significantDigits(x) + significantDigits(y), fractions + 1),
                            outcome);
         Text workA = x;
         Text workB = y;
