@@ -1,10 +1,8 @@
 // Timings of the engine's procedures on large operands.
-#include "bench/bench_window.h"
 #include "engine/engine.h"
 
 #include <benchmark/benchmark.h>
 
-#include <map>
 #include <random>
 
 namespace {
@@ -56,10 +54,10 @@ BENCHMARK(BM_TwoOperands<engine::Mulmul>)
 
 void BM_DivdivAtPrecision(benchmark::State& state, const char* dividend, const char* divisor) {
     for (auto _ : state) {
-        BenchWindow window(static_cast<std::int32_t>(state.range(0)));
+        auto precision = static_cast<std::int32_t>(state.range(0));
         Text a = dividend;
         Text b = divisor;
-        benchmark::DoNotOptimize(engine::Divdiv(a, b, window));
+        benchmark::DoNotOptimize(engine::Divdiv(a, b, precision));
     }
 }
 BENCHMARK_CAPTURE(BM_DivdivAtPrecision, one_seventh, "1", "7")
@@ -75,10 +73,10 @@ void BM_DivdivLongOperands(benchmark::State& state) {
     const Text dividend = randomDigits(20'000, 8);
     const Text divisor = randomDigits(10'000, 9);
     for (auto _ : state) {
-        BenchWindow window(50);
+        std::int32_t precision = 50;
         Text a = dividend;
         Text b = divisor;
-        benchmark::DoNotOptimize(engine::Divdiv(a, b, window));
+        benchmark::DoNotOptimize(engine::Divdiv(a, b, precision));
     }
 }
 BENCHMARK(BM_DivdivLongOperands)->Unit(benchmark::kMillisecond);
@@ -110,10 +108,9 @@ BENCHMARK(BM_Factorial)->Arg(9999)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
 void BM_Sommepuis(benchmark::State& state) {
     const Text digits = randomDigits(30'000, 10);
-    BenchWindow window(50);
-    window.writeField(engine::Field::Text2, std::to_string(state.range(0)));
+    const Text exponent = std::to_string(state.range(0));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(engine::sommepuis(digits, window));
+        benchmark::DoNotOptimize(engine::sommepuis(digits, exponent));
     }
 }
 BENCHMARK(BM_Sommepuis)->Arg(5)->Arg(1000)->Unit(benchmark::kMillisecond);

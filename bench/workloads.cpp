@@ -1,10 +1,10 @@
 // One workload of the peer comparison (bench/compare): computes it through
-// the engine calls that the window's handlers make and writes only the result
-// text to standard output.
+// the commands that the window's handlers call (engine/operations.h) and
+// writes only the result text to standard output.
 //
 //     workloads W1                 9999! (the "b !" button)
-//     workloads W2                 A(4, 2) = 2^65536 - 3 (AckerSimple)
-//     workloads W3                 3^100000 (PuisCalcul)
+//     workloads W2                 A(4, 2) = 2^65536 - 3 (the closed form)
+//     workloads W3                 3^100000 (a exposant (b))
 //     workloads W4                 1 / 7 and 22 / 7 at precision 100000, one per line
 //     workloads W5 A_FILE B_FILE   a * b (100,000-digit operands in the files)
 //     workloads W6 A_FILE B_FILE   a + b (1,000,000-digit operands)
@@ -12,14 +12,12 @@
 //     workloads W8 DIGITS_FILE     the sum of the cubes of the digits (of 9999!)
 //     workloads W9 A_FILE B_FILE   a / b at precision 50 (1,000,000 and 500,000 digits)
 //     workloads W10 A_FILE B_FILE  a * b (1,000,000-digit operands)
-#include "bench/bench_window.h"
-#include "engine/engine.h"
+#include "engine/operations.h"
 
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <iterator>
-#include <map>
 #include <string>
 
 namespace {
@@ -31,27 +29,22 @@ Text readOperand(const char* path) {
     if (!file) {
         throw std::runtime_error(std::string("cannot read ") + path);
     }
-    Text text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) {
-        text.pop_back();
-    }
-    return text;
+    // The line break that ends the file is trimmed as a field's blanks are.
+    return Text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-// a + b and a * b on two integer fields: the kernel on copies, then Verif.
-Text sum(Text a, Text b) {
-    return engine::Verif(engine::Plusplus(a, b));
-}
-Text product(Text a, Text b) {
-    return engine::Verif(engine::Mulmul(a, b));
+namespace operations = engine::operations;
+
+// One command on its operand texts: the result that it writes.
+template <class Command, class... Operands>
+Text resultOf(Command command, const Operands&... operands) {
+    operations::Outcome outcome;
+    command(operands..., outcome);
+    return outcome.result;
 }
 
-// a / b on two integer fields: the raw quotient, tidied as the handler does.
-Text quotient(Text a, Text b, std::int32_t precision) {
-    BenchWindow fields(precision);
-    Text raw = engine::Divdiv(a, b, fields);
-    const Text normal = engine::Zeronettoyage(raw);
-    return engine::Verif(engine::Paszerodebut(normal));
+Text quotient(const Text& a, const Text& b, std::int32_t precision) {
+    return resultOf(operations::quotient, a, b, precision);
 }
 
 Text run(const std::string& workload, int argc, char** argv) {
@@ -62,32 +55,28 @@ Text run(const std::string& workload, int argc, char** argv) {
         return readOperand(argv[index]);
     };
     if (workload == "W1") {
-        return engine::factorial(9999);
+        return resultOf(operations::factorial, Text("9999"));
     }
     if (workload == "W2") {
-        Text a = "4";
-        Text b = "2";
-        return engine::AckerSimple(a, b);
+        return resultOf(operations::ackermann, Text("4"), Text("2"));
     }
     if (workload == "W3") {
-        Text base = "3";
-        return engine::PuisCalcul(base, 100'000);
+        return resultOf(operations::power, Text("3"), Text("100000"));
     }
     if (workload == "W4") {
         return quotient("1", "7", 100'000) + "\n" + quotient("22", "7", 100'000);
     }
     if (workload == "W5" || workload == "W10") {
-        return product(operand(2), operand(3));
+        return resultOf(operations::product, operand(2), operand(3));
     }
     if (workload == "W6") {
-        return sum(operand(2), operand(3));
+        return resultOf(operations::sum, operand(2), operand(3));
     }
     if (workload == "W7" || workload == "W9") {
         return quotient(operand(2), operand(3), 50);
     }
     if (workload == "W8") {
-        BenchWindow fields(50, "3");
-        return engine::sommepuis(operand(2), fields);
+        return resultOf(operations::digitPowerSum, operand(2), Text("3"));
     }
     throw std::runtime_error("unknown workload " + workload);
 }

@@ -1,5 +1,5 @@
 // Division of signed integer texts. Divdiv writes the raw quotient of long
-// division, truncated after the window's precision in digits after the point,
+// division, truncated after the precision's digits after the point,
 // never rounded; the quotient itself comes from one division on limbs.
 // Quotient1chif and Quotient2chif find one quotient digit by trying the
 // multiples 9, 8, ..., 1 of the divisor.
@@ -75,13 +75,12 @@ std::int16_t digitForLongerDividend(const Text& ent, Text& reste, MultipleOf&& m
     return 0;
 }
 
-// Raises the precision to its floor before the first digit, as the field shows it.
-std::int32_t precisionForDigits(WindowServices& window) {
-    if (window.precision() < kMinimumPrecision) {
-        window.setPrecision(kMinimumPrecision);
-        window.writeField(Field::Text4, std::to_string(kMinimumPrecision));
+// Raises the precision to its floor before the first digit.
+std::int32_t precisionForDigits(std::int32_t& precision) {
+    if (precision < kMinimumPrecision) {
+        precision = kMinimumPrecision;
     }
-    return window.precision();
+    return precision;
 }
 
 // The digits after the point of a quotient cut after `fraction` digits, where
@@ -106,7 +105,7 @@ Text fractionDigits(Text fraction, bool exact) {
 // at all when it already ends with the dividend's last digit (60 / 3 gives
 // "20"). The fraction stops after the precision's digits, cut, not rounded.
 // All of it comes from one limb division of dividend * 10^P by the divisor.
-Text longDivision(const Text& dividend, const Text& divisor, WindowServices& window) {
+Text longDivision(const Text& dividend, const Text& divisor, std::int32_t& precisionUsed) {
     if (dividend == "0") {
         // A dividend of zeros that stood behind a "-" ends at once, before the
         // precision is looked at: the first partial dividend is already zero.
@@ -114,7 +113,7 @@ Text longDivision(const Text& dividend, const Text& divisor, WindowServices& win
                    ? "0." + Text(divisor.size() - dividend.size() - 1, '0') + "0"
                    : Text("0");
     }
-    const std::int32_t precision = precisionForDigits(window);
+    const std::int32_t precision = precisionForDigits(precisionUsed);
     if (precision > MaxResultDigits) {
         throw OutOfRange("precision beyond the longest result");
     }
@@ -141,7 +140,7 @@ Text longDivision(const Text& dividend, const Text& divisor, WindowServices& win
 }
 
 // The steps of Divdiv on its own two variables (see Divdiv).
-Text divdivSteps(Text& ent, Text& ent2, WindowServices& window) {
+Text divdivSteps(Text& ent, Text& ent2, std::int32_t& precision) {
     const bool negative = detail::normaliseAndTakeSigns(ent, ent2);
     detail::requireDigits(ent);
     detail::requireDigits(ent2);
@@ -160,7 +159,7 @@ Text divdivSteps(Text& ent, Text& ent2, WindowServices& window) {
 
     Text quotient = "0";
     if (!dividendZero) {
-        quotient = longDivision(ent, ent2, window);
+        quotient = longDivision(ent, ent2, precision);
     }
     return negative ? "-" + quotient : quotient;
 }
@@ -170,10 +169,10 @@ Text divdivSteps(Text& ent, Text& ent2, WindowServices& window) {
 // The raw quotient of two signed integer texts (see longDivision for its
 // form), "-" first when exactly one operand is negative, or "Division
 // impossible" for a zero divisor. Both arguments are left normalised and
-// without "-". A precision below 50 is raised to 50, and the field shows it.
-Text Divdiv(Text& ent, Text& ent2, WindowServices& window) {
+// without "-". A precision below 50 is raised to 50 in `precision` itself.
+Text Divdiv(Text& ent, Text& ent2, std::int32_t& precision) {
     return detail::onCopies(ent, ent2, [&](Text& dividend, Text& divisor) {
-        return divdivSteps(dividend, divisor, window);
+        return divdivSteps(dividend, divisor, precision);
     });
 }
 

@@ -14,29 +14,44 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace engine {
 using Text = std::string;
 
-enum class Field { Text1, Text2, Text3, Text4 };
+// The operands of the calculator's commands, as the window's fields hold them.
+enum class Operand { A, B, Result };
 
-// The part of the main window that the engine reaches.
-class WindowServices {
-public:
-    virtual ~WindowServices() = default;
-    virtual Text readField(Field field) = 0;
-    virtual void writeField(Field field, const Text& text) = 0; // Text4 runs the precision handler
-    virtual std::int32_t precision() const = 0;
-    virtual void setPrecision(std::int32_t digits) = 0;
+// What is wrong with one operand of a command (engine/operations.h).
+struct OperandFlaw {
+    enum class Kind {
+        Character,    // `character` cannot stand at `position` in a number of the command's form
+        Empty,        // nothing but blanks
+        NoDigit,      // a "+" alone
+        Beyond32Bits, // a whole number above 2147483647
+        Negative,     // a whole number below 0
+    };
+    Operand operand;
+    Kind kind;
+    // Character: its 1-based position among the characters of the field's
+    // text (blanks before the number count), and the character itself, UTF-8.
+    std::int64_t position = 0;
+    Text character;
 };
 
 // Failures. No procedure returns a partial result: it returns a whole one or throws.
 struct Error : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
+// A text is not a number of the form needed. A procedure throws it without
+// flaws (a digit loop met a non-digit); a command of engine/operations.h
+// names every operand at fault and where.
 struct NotANumber : Error {
-    using Error::Error;
-}; // a digit loop met a non-digit
+    explicit NotANumber(const std::string& what, std::vector<OperandFlaw> operandFlaws = {})
+        : Error(what), flaws(std::move(operandFlaws)) {}
+    std::vector<OperandFlaw> flaws;
+};
 struct OutOfRange : Error {
     using Error::Error;
 }; // a 32-bit value overflowed, or a result is too large
@@ -45,7 +60,8 @@ struct Cancelled : Error {
 }; // the user stopped the computation
 
 // The longest result the engine builds, in digits: a power, a quotient's
-// precision or an Ackermann value beyond it is refused with OutOfRange before
+// precision, an Ackermann value, or the longest sum, difference or product
+// that the operands could give beyond it is refused with OutOfRange before
 // any work. Such a result still shows in a field.
 inline constexpr std::int64_t MaxResultDigits = 20'000'000;
 
@@ -57,8 +73,6 @@ std::optional<std::int32_t> toInt32(const Text& text);
 
 // A text that opens with "." gets a "0" before it (".5" -> "0.5", "-.5" -> "-0.5").
 Text Verif(const Text& st);
-// Writes Verif of Text1 back into Text1, then the same for Text2.
-void Verifab(WindowServices& window);
 // True when the text holds a ".".
 bool DecimalYN(const Text& ent);
 // Drops one leading "0" that stands before a digit 1 to 9 ("05" -> "5").
@@ -104,9 +118,12 @@ Text Mulmul(Text& ent, Text& ent2);
 
 // --- Division ---------------------------------------------------------------
 
-// The raw quotient of two signed integer texts, truncated after the window's
-// precision (never below 50) digits, or "Division impossible".
-Text Divdiv(Text& ent, Text& ent2, WindowServices& window);
+// The raw quotient of two signed integer texts, truncated after `precision`
+// digits, or "Division impossible". `precision` is the window's precision;
+// below 50 it is raised to 50, in place, before the first digit. It then holds
+// the precision used, also when the procedure throws afterwards, so the
+// caller writes "50" into its field whenever it changed.
+Text Divdiv(Text& ent, Text& ent2, std::int32_t& precision);
 // Quotient digit of a partial dividend as long as the divisor.
 std::int16_t Quotient1chif(const Text& ent, Text& Div, Text& reste);
 // Quotient digit of a partial dividend one digit longer than the divisor.
@@ -118,8 +135,9 @@ std::int32_t Analysesort(const Text& sort);
 
 // `ent` to the power `lk`, by squares and products (binary powering).
 Text PuisCalcul(Text& ent, const std::int32_t& lk);
-// The sum of the digits of `ent`, each raised to the power held in Text2.
-Text sommepuis(const Text& ent, WindowServices& window);
+// The sum of the digits of `ent`, each raised to the power that `exponent`
+// (b's text) gives, converted by toInt32; OutOfRange when it gives none.
+Text sommepuis(const Text& ent, const Text& exponent);
 
 // --- Factorial --------------------------------------------------------------
 

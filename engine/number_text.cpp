@@ -56,11 +56,6 @@ Text Verif(const Text& st) {
     return st;
 }
 
-void Verifab(WindowServices& window) {
-    window.writeField(Field::Text1, Verif(window.readField(Field::Text1)));
-    window.writeField(Field::Text2, Verif(window.readField(Field::Text2)));
-}
-
 bool DecimalYN(const Text& ent) {
     return ent.find('.') != Text::npos;
 }

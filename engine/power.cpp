@@ -90,19 +90,19 @@ Text PuisCalcul(Text& ent, const std::int32_t& lk) {
     return power;
 }
 
-// d1^e + d2^e + ... for the digits of `ent`, with e read once from the b
-// field. "0", "", "-" and "-0" give "0" without reading it. The digits are
+// d1^e + d2^e + ... for the digits of `ent`, with e converted once from
+// `exponent`. "0", "", "-" and "-0" give "0" without converting it. The digits are
 // counted, and each of the ten powers is worked out once. A character that is
 // not a digit, or a digit whose power would pass the longest result, stops
 // the sum where it stands, as raising the characters in turn would.
-Text sommepuis(const Text& ent, WindowServices& window) {
+Text sommepuis(const Text& ent, const Text& exponentText) {
     if (ent.empty() || ent == "0" || ent == "-" || ent == "-0") {
         return "0";
     }
     detail::digitValue(ent.front());
-    const auto exponent = toInt32(window.readField(Field::Text2));
+    const auto exponent = toInt32(exponentText);
     if (!exponent) {
-        throw OutOfRange("the exponent in the b field is not a 32-bit integer");
+        throw OutOfRange("the exponent is not a 32-bit integer");
     }
     std::array<bool, 10> tooLong{};
     for (Limb digit = 2; digit <= 9; ++digit) {

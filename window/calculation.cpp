@@ -1,90 +1,83 @@
 #include "window/calculation.h"
 
-#include "window/job_fields.h"
-#include "window/operand_text.h"
-
 #include <new>
 #include <optional>
+#include <string>
 
 namespace window {
 
 namespace {
 
-// Thrown by refuseOperand: the operand in `field` is refused for `failure`.
-struct RefusedOperand {
-    engine::Field field;
-    Failure failure;
-};
+using engine::operations::Outcome;
+
+// The operands and the precision, as a command left them for the window.
+void writeOperands(Services& window, const Outcome& outcome) {
+    if (outcome.a) {
+        window.writeField(Field::Text1, *outcome.a);
+    }
+    if (outcome.b) {
+        window.writeField(Field::Text2, *outcome.b);
+    }
+}
+
+void writePrecision(Services& window, const Outcome& outcome) {
+    if (outcome.precision && *outcome.precision != window.precision()) {
+        window.setPrecision(*outcome.precision);
+        window.writeField(Field::Text4, std::to_string(*outcome.precision));
+    }
+}
 
 } // namespace
 
-engine::Text readOperand(Services& window, engine::Field field) {
-    return operandText(window.readField(field));
-}
-
-void refuseOperand(engine::Field field, Failure failure) {
-    throw RefusedOperand{field, failure};
-}
-
-bool isForbiddenOperand(const engine::Text& operand) {
-    const auto firstNonBlank = operand.find_first_not_of(" \t");
-    return engine::DecimalYN(operand) ||
-           (firstNonBlank != engine::Text::npos && operand[firstNonBlank] == '-');
-}
-
-std::int32_t integerOperand(const engine::Text& text, engine::Field field) {
-    const auto value = engine::toInt32(text);
-    if (!value) {
-        refuseOperand(field, Failure::NotAnInteger);
-    }
-    return *value;
-}
-
-std::optional<engine::Text> computeResult(Services& window, Calculation calculation,
-                                          const Computation& compute) {
-    JobFields fields(window);
-    std::optional<Failure> failure;
-    QChar operand;
+std::optional<Outcome> runOperation(Services& window, Calculation calculation,
+                                    const Operation& operation) {
+    Outcome outcome;
+    std::optional<QString> failure;
     try {
-        engine::Text result;
-        window.runJob(calculationInProgress(calculation), [&] { result = compute(fields); });
-        fields.applyTo(window);
-        return result;
+        window.runJob(calculationInProgress(calculation), [&] { operation(outcome); });
     } catch (const engine::Cancelled&) {
-        return std::nullopt; // stopped by the user, who knows it: nothing to say
-    } catch (const RefusedOperand& error) {
-        failure = error.failure;
-        operand = error.field == engine::Field::Text1 ? u'a' : u'b';
-    } catch (const engine::NotANumber&) {
-        failure = Failure::NotANumber;
+        // Stopped by the user, who knows it: nothing to say.
+        writeOperands(window, outcome);
+        return std::nullopt;
+    } catch (const engine::NotANumber& error) {
+        failure = error.flaws.empty() ? failureMessage(calculation, Failure::Other)
+                                      : refusedOperandsMessage(calculation, error.flaws);
     } catch (const engine::OutOfRange&) {
-        failure = Failure::OutOfRange;
+        failure = failureMessage(calculation, Failure::OutOfRange);
     } catch (const std::bad_alloc&) {
-        failure = Failure::OutOfMemory;
+        failure = failureMessage(calculation, Failure::OutOfMemory);
     } catch (const std::length_error&) {
         // A text grew past what a string can hold.
-        failure = Failure::OutOfMemory;
+        failure = failureMessage(calculation, Failure::OutOfMemory);
     } catch (const std::exception&) {
-        failure = Failure::Other;
+        failure = failureMessage(calculation, Failure::Other);
     }
-    // What the computation wrote before it failed shows, as it always did.
-    fields.applyTo(window);
-
-    // The field texts are read only here, once the failed computation has
-    // released what it held.
-    const auto text = [&](engine::Field field) {
-        return QString::fromStdString(window.readField(field));
-    };
-    const FieldTexts texts{text(engine::Field::Text1), text(engine::Field::Text2),
-                           text(engine::Field::Text3)};
-    window.showMessage(failureMessage(calculation, *failure, texts, operand), Buttons::Ok,
-                       window.caption());
-    return std::nullopt;
+    // What the computation left before it failed shows, as it always did.
+    writeOperands(window, outcome);
+    writePrecision(window, outcome);
+    if (failure) {
+        window.showMessage(*failure, Buttons::Ok, window.caption());
+        return std::nullopt;
+    }
+    return outcome;
 }
 
-void runCalculation(Services& window, Calculation calculation, const Computation& compute) {
-    if (const auto result = computeResult(window, calculation, compute)) {
-        window.writeField(engine::Field::Text3, *result);
+void runCalculation(Services& window, Calculation calculation, const Operation& operation) {
+    if (const auto outcome = runOperation(window, calculation, operation)) {
+        window.writeField(Field::Text3, outcome->result);
+    }
+}
+
+std::optional<Outcome> runOnAAndB(Services& window, Calculation calculation,
+                                  CommandOnAAndB command) {
+    const engine::Text a = window.readField(Field::Text1);
+    const engine::Text b = window.readField(Field::Text2);
+    return runOperation(window, calculation, [&](Outcome& outcome) { command(a, b, outcome); });
+}
+
+void runCalculationOnAAndB(Services& window, Calculation calculation, CommandOnAAndB command) {
+    if (const auto outcome = runOnAAndB(window, calculation, command)) {
+        window.writeField(Field::Text3, outcome->result);
     }
 }
 

@@ -17,8 +17,10 @@ void startUp(Services& window);
 // Stores Text4's text as the precision when it is a 32-bit integer; any other
 // text (empty while retyped, letters, too large) keeps the last precision.
 void precisionChanged(Services& window);
+// Writes Verif of Text1 back into Text1, then the same for Text2.
+void Verifab(Services& window);
 // Writes "0" into the field (the "C" buttons).
-void resetField(Services& window, engine::Field field);
+void resetField(Services& window, Field field);
 // Copies the result field, unchanged, into a.
 void copyResultIntoA(Services& window);
 // Shows how many characters the result field holds.
@@ -27,9 +29,8 @@ void quit(Services& window);
 
 // --- Arithmetic on the two operands --------------------------------------
 
-// a + b and a - b on decimal texts: both operands are brought to the same
-// number of fractional digits, added or subtracted as integers, and the point
-// is put back.
+// The four operations on signed decimal texts (engine/operations.h): both
+// operands are written back without the blanks around them, then the result.
 void addCommand(Services& window);
 void subtractCommand(Services& window);
 // a * b.

@@ -55,13 +55,6 @@ QString timestampText(const QDateTime& moment, const QLocale& locale) {
            locale.toString(moment.time(), timeFormatWithSeconds(locale));
 }
 
-Timestamp currentTimestamp() {
-    // One reading of the clock serves both the date and the time, so a moment
-    // taken around midnight cannot pair one day's date with the next day's time.
-    const QDateTime now = QDateTime::currentDateTime();
-    return {now, timestampText(now)};
-}
-
 std::int32_t elapsedSeconds(const QDateTime& start, const QDateTime& end) {
     // Counted on UTC seconds, so a change to or from summer time in between does
     // not add or remove an hour.

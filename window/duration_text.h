@@ -16,17 +16,8 @@ namespace window {
 // blanks. Leaves in s what remains below one minute.
 QString ConvertirSecondes(std::int32_t& s);
 
-// A moment read from the clock together with its text.
-struct Timestamp {
-    QDateTime moment;
-    QString text;
-};
-
 // The locale's short date, one blank, and the time to the second.
 QString timestampText(const QDateTime& moment, const QLocale& locale = QLocale::system());
-
-// The current moment and its text in the system locale.
-Timestamp currentTimestamp();
 
 // Whole seconds from start to end, counted between the two moments as their
 // texts show them (both cut to the second).

@@ -1,9 +1,5 @@
 #include "window/failure_messages.h"
 
-#include "window/operand_text.h"
-
-#include <utility>
-
 namespace window {
 
 namespace {
@@ -15,31 +11,84 @@ QString longestResult() {
     return QStringLiteral("%1 millions de chiffres").arg(engine::MaxResultDigits / 1'000'000);
 }
 
-bool isAsciiDigit(QChar c) {
-    return c >= u'0' && c <= u'9';
-}
-
 // "L'opérande a" or "L'opérande b".
-QString operandName(QChar name) {
-    return QStringLiteral("L'opérande %1").arg(name);
+QString operandName(engine::Operand operand) {
+    return QStringLiteral("L'opérande %1").arg(QChar(operand == engine::Operand::A ? u'a' : u'b'));
 }
 
-// What is wrong with an operand that must be a natural number, in one line,
-// or nothing. `within32Bits`: it must also be at most 2147483647.
-QString naturalNumberFlaw(QChar name, const QString& text, bool within32Bits) {
-    const QString flaw = describeFlaw(text, NumberForm::Natural);
-    if (!flaw.isEmpty()) {
-        return operandName(name) + QStringLiteral(" contient ") + flaw + QStringLiteral(".\n");
+bool takesSignedNumbers(Calculation calculation) {
+    switch (calculation) {
+    case Calculation::Sum:
+    case Calculation::Difference:
+    case Calculation::Product:
+    case Calculation::Quotient:
+        return true;
+    case Calculation::Power:
+    case Calculation::Factorial:
+    case Calculation::Ackermann:
+    case Calculation::DigitPowerSum:
+        break;
     }
-    const std::string operand = operandText(text.toStdString());
-    if (operand.empty()) {
-        return operandName(name) + QStringLiteral(" est vide.\n");
+    return false;
+}
+
+// The character `text` (one character) found at `position`, named: a point
+// in a signed number is always a second one, and only a number with decimals
+// can have its point in a comma's place.
+QString characterAt(const QString& text, std::int64_t position, bool signedNumber) {
+    const QChar c = text.isEmpty() ? QChar() : text.front();
+    const QString where = QString::number(position);
+    if (c == u'.') {
+        return (signedNumber ? QStringLiteral("un deuxième point en position %1")
+                             : QStringLiteral("un point en position %1"))
+            .arg(where);
     }
-    if (operand == "+") {
-        return operandName(name) + QStringLiteral(" ne contient aucun chiffre.\n");
+    if (c == u'-' || c == u'+') {
+        return QStringLiteral("un signe « %1 » en position %2, où seul un chiffre peut figurer")
+            .arg(c, where);
     }
-    if (within32Bits && !engine::toInt32(operand)) {
-        return operandName(name) + QStringLiteral(" dépasse 2147483647.\n");
+    if (c == u',') {
+        return signedNumber ? QStringLiteral("une virgule en position %1 (les décimales se "
+                                             "séparent par un point : 12.5)")
+                                  .arg(where)
+                            : QStringLiteral("une virgule en position %1").arg(where);
+    }
+    if (c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator) {
+        return QStringLiteral("un saut de ligne en position %1").arg(where);
+    }
+    if (c == u'\t') {
+        return QStringLiteral("une tabulation en position %1").arg(where);
+    }
+    if (c.isSpace()) {
+        return QStringLiteral("une espace en position %1").arg(where);
+    }
+    return QStringLiteral("le caractère « %1 » en position %2, qui n'est pas un chiffre")
+        .arg(text, where);
+}
+
+// One line that says what is wrong with one operand.
+QString flawLine(Calculation calculation, const engine::OperandFlaw& flaw) {
+    using Kind = engine::OperandFlaw::Kind;
+    const QString character = characterAt(QString::fromStdString(flaw.character), flaw.position,
+                                          takesSignedNumbers(calculation));
+    if (flaw.operand == engine::Operand::Result) {
+        return QStringLiteral("Le résultat contient %1.\n"
+                              "Seuls les chiffres d'un nombre entier positif peuvent être "
+                              "élevés à la puissance b.\n")
+            .arg(character);
+    }
+    switch (flaw.kind) {
+    case Kind::Character:
+        return operandName(flaw.operand) + QStringLiteral(" contient ") + character +
+               QStringLiteral(".\n");
+    case Kind::Empty:
+        return operandName(flaw.operand) + QStringLiteral(" est vide.\n");
+    case Kind::NoDigit:
+        return operandName(flaw.operand) + QStringLiteral(" ne contient aucun chiffre.\n");
+    case Kind::Beyond32Bits:
+        return operandName(flaw.operand) + QStringLiteral(" dépasse 2147483647.\n");
+    case Kind::Negative:
+        return operandName(flaw.operand) + QStringLiteral(" est négatif.\n");
     }
     return {};
 }
@@ -68,54 +117,18 @@ QString accepted(Calculation calculation) {
                           "négatif et un point décimal au plus.\n");
 }
 
-const QString NoFlawFound =
-    QStringLiteral("Le calcul a rencontré un caractère qui n'est pas un chiffre.\n");
-
-// The lines that say what is wrong with the operands of `calculation`.
-QString operandFlaws(Calculation calculation, Failure failure, const FieldTexts& fields,
-                     QChar operand) {
-    if (failure == Failure::Negative) {
-        return operandName(operand) + QStringLiteral(" est négatif.\n");
-    }
-    QString lines;
-    switch (calculation) {
-    case Calculation::Power:
-        return naturalNumberFlaw(u'a', fields.a, false) + naturalNumberFlaw(u'b', fields.b, true);
-    case Calculation::Ackermann:
-        return naturalNumberFlaw(u'a', fields.a, false) + naturalNumberFlaw(u'b', fields.b, false);
-    case Calculation::Factorial:
-        return naturalNumberFlaw(u'b', fields.b, true);
-    case Calculation::DigitPowerSum:
-        if (failure == Failure::NotANumber) {
-            return QStringLiteral("Le résultat contient %1.\n"
-                                  "Seuls les chiffres d'un nombre entier positif peuvent être "
-                                  "élevés à la puissance b.\n")
-                .arg(describeFlaw(fields.result, NumberForm::Digits));
-        }
-        return naturalNumberFlaw(u'b', fields.b, true);
-    case Calculation::Sum:
-    case Calculation::Difference:
-    case Calculation::Product:
-    case Calculation::Quotient:
-        for (const auto& [name, text] : {std::pair{u'a', &fields.a}, std::pair{u'b', &fields.b}}) {
-            const QString flaw = describeFlaw(*text);
-            if (!flaw.isEmpty()) {
-                lines += operandName(name) + QStringLiteral(" contient %1.\n").arg(flaw);
-            }
-        }
-        break;
-    }
-    return lines;
+// "Cette puissance aurait plus de 20 millions de chiffres ...", for `result`.
+QString wouldBeTooLong(const QString& result) {
+    return QStringLiteral("%1 aurait plus de %2 : la mémoire n'y suffirait pas.\n")
+               .arg(result, longestResult()) +
+           Unchanged;
 }
 
 QString tooLargeMessage(Calculation calculation) {
     switch (calculation) {
     case Calculation::Power:
     case Calculation::DigitPowerSum:
-        return QStringLiteral("Cette puissance aurait plus de %1 : la mémoire n'y suffirait "
-                              "pas.\n")
-                   .arg(longestResult()) +
-               Unchanged;
+        return wouldBeTooLong(QStringLiteral("Cette puissance"));
     case Calculation::Quotient:
         return QStringLiteral("La précision demandée dépasse %1 après le point : la mémoire "
                               "n'y suffirait pas.\n")
@@ -127,28 +140,17 @@ QString tooLargeMessage(Calculation calculation) {
                    .arg(longestResult()) +
                Unchanged;
     case Calculation::Sum:
+        return wouldBeTooLong(QStringLiteral("Cette somme"));
     case Calculation::Difference:
+        return wouldBeTooLong(QStringLiteral("Cette différence"));
     case Calculation::Product:
+        return wouldBeTooLong(QStringLiteral("Ce produit"));
     case Calculation::Factorial:
         break;
     }
     return QStringLiteral("Ce calcul dépasse les limites du calculateur : un nombre de "
                           "chiffres ou une valeur y dépasse 2147483647.\n") +
            Unchanged;
-}
-
-// The first and one past the last character of the number in `text`,
-// without the blanks around it.
-std::pair<qsizetype, qsizetype> numberBounds(const QString& text) {
-    qsizetype first = 0;
-    qsizetype end = text.size();
-    while (first < end && isSurroundingBlank(text[first].unicode())) {
-        ++first;
-    }
-    while (end > first && isSurroundingBlank(text[end - 1].unicode())) {
-        --end;
-    }
-    return {first, end};
 }
 
 } // namespace
@@ -194,64 +196,8 @@ QString stopButtonCaption() {
     return QStringLiteral("Annuler");
 }
 
-QString describeFlaw(const QString& text, NumberForm form) {
-    const auto [first, end] = numberBounds(text);
-    bool seenPoint = false;
-    for (qsizetype i = first; i < end; ++i) {
-        const QChar c = text[i];
-        const bool sign = c == u'-' || c == u'+';
-        const bool signAllowed = i == first && (form == NumberForm::Signed ||
-                                                (form == NumberForm::Natural && c == u'+'));
-        const bool pointAllowed = form == NumberForm::Signed && c == u'.' && !seenPoint;
-        if (isAsciiDigit(c) || (sign && signAllowed) || pointAllowed) {
-            seenPoint = seenPoint || c == u'.';
-            continue;
-        }
-        const QString position = QString::number(i + 1);
-        if (c == u'.') {
-            return (seenPoint ? QStringLiteral("un deuxième point en position %1")
-                              : QStringLiteral("un point en position %1"))
-                .arg(position);
-        }
-        if (sign) {
-            return QStringLiteral("un signe « %1 » en position %2, où seul un chiffre peut "
-                                  "figurer")
-                .arg(c, position);
-        }
-        if (c == u',') {
-            // Only a number with decimals can have its point in the comma's place.
-            return form == NumberForm::Signed
-                       ? QStringLiteral("une virgule en position %1 (les décimales se séparent "
-                                        "par un point : 12.5)")
-                             .arg(position)
-                       : QStringLiteral("une virgule en position %1").arg(position);
-        }
-        if (c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator ||
-            c == QChar::LineSeparator) {
-            return QStringLiteral("un saut de ligne en position %1").arg(position);
-        }
-        if (c == u'\t') {
-            return QStringLiteral("une tabulation en position %1").arg(position);
-        }
-        if (c.isSpace()) {
-            return QStringLiteral("une espace en position %1").arg(position);
-        }
-        const qsizetype width = c.isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        return QStringLiteral("le caractère « %1 » en position %2, qui n'est pas un chiffre")
-            .arg(text.mid(i, width), position);
-    }
-    return {};
-}
-
-QString failureMessage(Calculation calculation, Failure failure, const FieldTexts& fields,
-                       QChar operand) {
+QString failureMessage(Calculation calculation, Failure failure) {
     switch (failure) {
-    case Failure::NotANumber:
-    case Failure::NotAnInteger:
-    case Failure::Negative: {
-        const QString flaws = operandFlaws(calculation, failure, fields, operand);
-        return (flaws.isEmpty() ? NoFlawFound : flaws) + accepted(calculation) + Unchanged;
-    }
     case Failure::OutOfRange:
         return tooLargeMessage(calculation);
     case Failure::OutOfMemory:
@@ -260,6 +206,15 @@ QString failureMessage(Calculation calculation, Failure failure, const FieldText
         break;
     }
     return QStringLiteral("Le calcul n'a pas pu aboutir.\n") + Unchanged;
+}
+
+QString refusedOperandsMessage(Calculation calculation,
+                               const std::vector<engine::OperandFlaw>& flaws) {
+    QString lines;
+    for (const engine::OperandFlaw& flaw : flaws) {
+        lines += flawLine(calculation, flaw);
+    }
+    return lines + accepted(calculation) + Unchanged;
 }
 
 QString saveFailedMessage(const QString& path, const WriteError& error) {

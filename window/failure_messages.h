@@ -9,15 +9,13 @@
 #include <QString>
 
 #include <cstdint>
+#include <vector>
 
 namespace window {
 
 enum class Failure {
-    NotANumber,   // a digit loop met a character that is not a digit
-    NotAnInteger, // an operand that must be a 32-bit integer is not one
-    Negative,     // an operand that must be 0 or more is below 0
-    OutOfRange,   // a value or a length went past the engine's limits
-    OutOfMemory,  // the texts did not fit in memory
+    OutOfRange,  // a value or a length went past the engine's limits
+    OutOfMemory, // the texts did not fit in memory
     Other,
 };
 
@@ -33,13 +31,6 @@ enum class Calculation {
     DigitPowerSum, // the digits of the result, each to the power b
 };
 
-// The texts of the three number fields when the calculation failed.
-struct FieldTexts {
-    QString a;
-    QString b;
-    QString result;
-};
-
 // What the progress window says is being computed ("Calcul de a + b…").
 QString calculationInProgress(Calculation calculation);
 // How long the computation has run so far, in whole seconds.
@@ -47,23 +38,14 @@ QString elapsedTimeText(qint64 seconds);
 // The caption of the progress window's button that stops the computation.
 QString stopButtonCaption();
 
-// What to tell the user when `calculation` stopped with `failure`: what is
-// wrong with which operand, where, and what the command accepts. For
-// NotAnInteger and Negative, `operand` names the field at fault ('a' or 'b').
-QString failureMessage(Calculation calculation, Failure failure, const FieldTexts& fields,
-                       QChar operand = {});
+// What to tell the user when `calculation` stopped with `failure`.
+QString failureMessage(Calculation calculation, Failure failure);
 
-// The forms of number that the commands take.
-enum class NumberForm {
-    Signed,  // an optional leading sign, digits and at most one point
-    Natural, // an optional leading "+" and digits
-    Digits,  // digits only
-};
-
-// Where in `text` the first character stands that a number of `form` cannot
-// hold (1-based position in the whole text), and how to name it; empty when
-// there is none. Blanks before and after the number are not part of it.
-QString describeFlaw(const QString& text, NumberForm form = NumberForm::Signed);
+// What to tell the user when `calculation` refused its operands for `flaws`
+// (engine::NotANumber): what is wrong with which operand, where, and what the
+// command accepts.
+QString refusedOperandsMessage(Calculation calculation,
+                               const std::vector<engine::OperandFlaw>& flaws);
 
 // Why the result could not be appended to the file at `path`.
 QString saveFailedMessage(const QString& path, const WriteError& error);

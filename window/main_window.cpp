@@ -236,16 +236,16 @@ void MainWindow::Command12_Click() {
     window::copyResultIntoA(*this);
 }
 void MainWindow::Command13_Click() {
-    window::resetField(*this, engine::Field::Text1);
+    window::resetField(*this, window::Field::Text1);
 }
 void MainWindow::Command15_Click() {
-    window::resetField(*this, engine::Field::Text2);
+    window::resetField(*this, window::Field::Text2);
 }
 void MainWindow::Command14_Click() {
     window::dateAndTimeCommand(*this);
 }
 void MainWindow::Command16_Click() {
-    window::resetField(*this, engine::Field::Text3);
+    window::resetField(*this, window::Field::Text3);
 }
 void MainWindow::Command17_Click() {
     window::openPage(*this, links::WebPage::Home);

@@ -30,9 +30,9 @@ public:
     // Where resultat.txt is written; the program's own folder unless set.
     void setProgramFolder(const QString& folder);
 
-    // engine::WindowServices
-    engine::Text readField(engine::Field field) override;
-    void writeField(engine::Field field, const engine::Text& text) override;
+    // window::Services: fields and precision
+    engine::Text readField(window::Field field) override;
+    void writeField(window::Field field, const engine::Text& text) override;
     std::int32_t precision() const override { return Precision; }
     void setPrecision(std::int32_t digits) override;
 
@@ -80,7 +80,7 @@ private:
     void buildControls();
     void buildMenu();
     void connectHandlers();
-    window::NumberField* numberField(engine::Field field) const;
+    window::NumberField* numberField(window::Field field) const;
     // Marks the precision field while its text gives no precision.
     void showPrecisionState();
 

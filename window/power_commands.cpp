@@ -5,53 +5,26 @@
 
 namespace window {
 
-namespace {
-
-using engine::Field;
 using engine::Text;
-
-// A factorial argument written with this many characters or more is refused,
-// whatever its value: 9999 is the largest computed.
-constexpr qsizetype FactorialRefusedLength = 5;
-constexpr char FactorialTooLarge[] = "b est trop grand";
-
-// Characters, not bytes: the field's text is UTF-8.
-qsizetype characterCount(const Text& text) {
-    return QString::fromStdString(text).toUcs4().size();
-}
-
-} // namespace
+using engine::operations::Outcome;
 
 void powerCommand(Services& window) {
-    const Text a = readOperand(window, Field::Text1);
-    const Text b = readOperand(window, Field::Text2);
-    if (isForbiddenOperand(a) || isForbiddenOperand(b)) {
-        window.writeField(Field::Text3, ForbiddenOperation);
-        return;
-    }
-    runCalculation(window, Calculation::Power, [&](engine::WindowServices&) {
-        const std::int32_t exponent = integerOperand(b, Field::Text2);
-        Text base = a;
-        return engine::PuisCalcul(base, exponent);
-    });
+    runCalculationOnAAndB(window, Calculation::Power, &engine::operations::power);
 }
 
 void factorialCommand(Services& window) {
-    const Text b = readOperand(window, Field::Text2);
-    if (isForbiddenOperand(b)) {
-        window.writeField(Field::Text3, ForbiddenOperation);
-        return;
-    }
+    const Text b = window.readField(Field::Text2);
     const QDateTime start = window.now();
-    const auto result = computeResult(window, Calculation::Factorial, [&](engine::WindowServices&) {
-        return characterCount(b) >= FactorialRefusedLength
-                   ? Text(FactorialTooLarge)
-                   : engine::factorial(integerOperand(b, Field::Text2));
+    const auto outcome = runOperation(window, Calculation::Factorial, [&](Outcome& outcome) {
+        engine::operations::factorial(b, outcome);
     });
-    if (!result) {
+    if (!outcome) {
         return; // the failure has been reported instead of a time, or the user stopped it
     }
-    window.writeField(Field::Text3, *result);
+    window.writeField(Field::Text3, outcome->result);
+    if (outcome->forbidden) {
+        return;
+    }
     // Read after the result has been written into the field: its display counts.
     std::int32_t elapsed = elapsedSeconds(start, window.now());
     window.showMessage(QStringLiteral("Temps de calcul: ") + ConvertirSecondes(elapsed),

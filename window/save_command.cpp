@@ -23,7 +23,7 @@ QString resultFileIn(const QString& folder) {
 // without the backslash that bc and dc put before each break of a long
 // number. A computed result has none; a pasted or edited one may.
 QString resultLine(Services& window) {
-    const QString text = QString::fromStdString(window.readField(engine::Field::Text3));
+    const QString text = QString::fromStdString(window.readField(Field::Text3));
     if (std::none_of(text.begin(), text.end(), isLineBreak)) {
         return text; // as every computed result: nothing to leave out
     }

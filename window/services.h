@@ -39,11 +39,21 @@ struct WriteError {
     QString systemText; // the system's own description, when it gave one
 };
 
-class Services : public engine::WindowServices {
+// The window's text fields: a, b, the result and the precision of division.
+enum class Field { Text1, Text2, Text3, Text4 };
+
+class Services {
 public:
-    // Read field and Write field come from engine::WindowServices: the whole
-    // text of Text1 to Text4, any length. Writing Text4 runs the precision
-    // handler, as typing into it does.
+    virtual ~Services() = default;
+
+    // Read field and Write field: the whole text of Text1 to Text4, any
+    // length, as UTF-8. Writing Text4 runs the precision handler, as typing
+    // into it does.
+    virtual engine::Text readField(Field field) = 0;
+    virtual void writeField(Field field, const engine::Text& text) = 0;
+    // The precision of division: the window's member Precision.
+    virtual std::int32_t precision() const = 0;
+    virtual void setPrecision(std::int32_t digits) = 0;
 
     // The window's current caption, the usual title of a message box.
     virtual QString caption() const = 0;
@@ -58,10 +68,6 @@ public:
 
     // Clock: the current date and time of day.
     virtual QDateTime now() const = 0;
-    // Whole seconds from one moment to a later one (negative when `to` is earlier).
-    static std::int64_t secondsBetween(const QDateTime& from, const QDateTime& to) {
-        return from.secsTo(to);
-    }
 
     // Program folder: the folder that holds the program file.
     virtual QString programFolder() const = 0;

@@ -59,30 +59,30 @@ void showTextInScrollingView(QMessageBox& box, const QString& text) {
 
 } // namespace
 
-window::NumberField* MainWindow::numberField(engine::Field field) const {
+window::NumberField* MainWindow::numberField(window::Field field) const {
     switch (field) {
-    case engine::Field::Text1:
+    case window::Field::Text1:
         return Text1;
-    case engine::Field::Text2:
+    case window::Field::Text2:
         return Text2;
-    case engine::Field::Text3:
+    case window::Field::Text3:
         return Text3;
-    case engine::Field::Text4:
+    case window::Field::Text4:
         break;
     }
     return nullptr;
 }
 
-engine::Text MainWindow::readField(engine::Field field) {
-    if (field == engine::Field::Text4) {
+engine::Text MainWindow::readField(window::Field field) {
+    if (field == window::Field::Text4) {
         return Text4->text().toStdString();
     }
     return numberField(field)->toPlainText().toStdString();
 }
 
-void MainWindow::writeField(engine::Field field, const engine::Text& text) {
+void MainWindow::writeField(window::Field field, const engine::Text& text) {
     const QString value = QString::fromStdString(text);
-    if (field == engine::Field::Text4) {
+    if (field == window::Field::Text4) {
         Text4->setText(value);
         window::precisionChanged(*this);
         showPrecisionState();

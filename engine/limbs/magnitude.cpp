@@ -2,6 +2,8 @@
 // subtract, multiply by a small factor, shift by powers of ten.
 #include "engine/limbs/magnitude.h"
 
+#include "engine/limbs/checks.h"
+
 #include <algorithm>
 #include <cassert>
 
@@ -13,7 +15,7 @@ namespace {
 Limb parseLimb(const char* first, const char* last) {
     Limb value = 0;
     for (; first != last; ++first) {
-        assert(*first >= '0' && *first <= '9');
+        CALC_EXPENSIVE_ASSERT(*first >= '0' && *first <= '9');
         value = value * 10 + static_cast<Limb>(*first - '0');
     }
     return value;
@@ -149,7 +151,7 @@ Magnitude add(LimbSpan a, LimbSpan b) {
 }
 
 Magnitude subtract(LimbSpan larger, LimbSpan smaller) {
-    assert(compare(larger, smaller) >= 0);
+    CALC_EXPENSIVE_ASSERT(compare(larger, smaller) >= 0);
     smaller = trimmed(smaller);
     Magnitude difference(larger.begin(), larger.end());
     const Limb borrow = subtractInPlace(difference.data(), smaller.data(), smaller.size());

@@ -1,5 +1,5 @@
-// Exact values from GMP, operands drawn to provoke carries and borrows, and a
-// stand-in for the window, shared by the engine tests.
+// Exact values from GMP and operands drawn to provoke carries and borrows,
+// shared by the engine tests.
 #pragma once
 
 #include "engine/engine.h"
@@ -7,7 +7,6 @@
 #include <gmpxx.h>
 
 #include <cstdint>
-#include <map>
 #include <random>
 #include <string>
 
@@ -37,26 +36,5 @@ private:
 // 10^n - 1 (n nines) and 10^n + 1, the operands that carry and borrow the most.
 std::string nines(std::size_t n);
 std::string tenToThePlusOne(std::size_t n);
-
-// The window seen by the engine: its fields, its precision, and the precision
-// handler that writing Text4 runs.
-class FakeWindow : public engine::WindowServices {
-public:
-    explicit FakeWindow(std::int32_t precision = 50) : precision_(precision) {}
-    engine::Text readField(engine::Field field) override { return fields[field]; }
-    void writeField(engine::Field field, const engine::Text& text) override {
-        fields[field] = text;
-        if (field == engine::Field::Text4) {
-            precision_ = engine::toInt32(text).value_or(precision_);
-        }
-    }
-    std::int32_t precision() const override { return precision_; }
-    void setPrecision(std::int32_t digits) override { precision_ = digits; }
-
-    std::map<engine::Field, engine::Text> fields;
-
-private:
-    std::int32_t precision_;
-};
 
 } // namespace oracle

@@ -6,14 +6,15 @@
 #include "../window/fake_services.h"
 #include "fuzz_input.h"
 
+#include "engine/operations.h"
 #include "window/operand_text.h"
 
 #include <QRegularExpression>
 
 namespace {
 
-using engine::Field;
 using engine::Text;
+using window::Field;
 
 struct Command {
     const char* name;
@@ -62,8 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                  "pastedNumber left a blank", input.text(0));
     const Command& command =
         Commands[static_cast<std::uint8_t>(input.byte(0)) % std::size(Commands)];
-    const Text a = window::operandText(input.text(0));
-    const Text b = window::operandText(input.text(1));
+    const Text a = engine::operations::operandText(input.text(0));
+    const Text b = engine::operations::operandText(input.text(1));
     fuzz::expect(input.text(0).find(a) != Text::npos, "operandText is no part of its text",
                  input.text(0));
     if (tooCostly(command.name, a, b, input.text(3))) {

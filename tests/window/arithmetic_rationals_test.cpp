@@ -8,11 +8,12 @@
 #include <QtTest>
 
 #include <array>
+#include <tuple>
 
 namespace {
 
-using engine::Field;
 using engine::Text;
+using window::Field;
 
 // The digits after the point; with `counting`, none when they are all zeros.
 std::size_t digitsAfterPoint(const Text& text, bool counting = false) {
@@ -52,6 +53,26 @@ class ArithmeticRationalsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // A sum, difference or product that could pass the longest result is
+    // refused before any digit work; one that cannot is computed.
+    void longestResult() {
+        const Text half(10'000'000, '7');
+        const QString tooLong =
+            " aurait plus de 20 millions de chiffres : la mémoire n'y suffirait "
+            "pas.\nLe résultat n'a pas été modifié.";
+        const std::tuple<void (*)(window::Services&), Text, Text, QString> rows[] = {
+            {&window::multiplyCommand, half + "7", half, "Ce produit" + tooLong},
+            {&window::addCommand, half + half, "0.1", "Cette somme" + tooLong},
+            {&window::subtractCommand, "-" + half + half, "1", "Cette différence" + tooLong},
+            {&window::addCommand, half + half.substr(1), "1", ""}};
+        for (const auto& [command, a, b, box] : rows) {
+            QStringList messages;
+            const Text result = resultOf(command, a, b, messages);
+            QCOMPARE(messages.join(""), box);
+            QCOMPARE(result.size(), box.isEmpty() ? a.size() : 1);
+        }
+    }
+
     // The forms that values do not pin: decimals kept to the longer fraction,
     // "-0", the quotient's "0" left behind a "-", the refusal of a zero divisor.
     void specialForms() {

@@ -46,7 +46,9 @@ private slots:
             {"Command9", "3", "5", "777", "253", "Ackerman(a, b) = 253"}, {"Command9", "5", "1", "777", "777", tooLong},
             {"Command9", "5", "00", "777", "65533", ""}, // the recursion shows no box
             {"Command5", "-2", "3", "777", "Opération interdite", ""}, {"Command18", "", "3", "153", "153", ""},
-            {"Command5", "10", "200000000", "777", "777", tooLong}};
+            {"Command5", "10", "200000000", "777", "777", tooLong},
+            {"Command5", "2", "+", "777", "777", "L'opérande b ne contient aucun chiffre"},
+            {"Command18", "", "3", " 1x", " 1x", "Le résultat contient le caractère « x » en position 3"}};
         // clang-format on
         for (const auto& [button, a, b, before, after, message] : rows) {
             setField("Text1", a);
@@ -171,13 +173,13 @@ private slots:
     // A precision below 50 is raised, and shown, before the quotient is
     // written; one beyond the longest result is refused up front.
     void precisionOfDivision() {
-        window().writeField(engine::Field::Text4, "10");
+        window().writeField(window::Field::Text4, "10");
         setField("Text1", "1");
         setField("Text2", "3");
         click("Command4");
         QCOMPARE(fieldText("Text3"), "0." + QString(50, u'3'));
         QCOMPARE(window().findChild<QLineEdit*>("Text4")->text(), QStringLiteral("50"));
-        window().writeField(engine::Field::Text4, "20000001");
+        window().writeField(window::Field::Text4, "20000001");
         const QList<SeenBox> seen = clickSeeing("Command4", 1);
         QCOMPARE(seen.size(), 1);
         QVERIFY2(seen[0].text.contains("20 millions de chiffres"), qPrintable(seen[0].text));

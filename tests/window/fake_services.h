@@ -11,11 +11,11 @@
 
 class FakeServices : public window::Services {
 public:
-    engine::Text readField(engine::Field field) override { return fields[field]; }
-    void writeField(engine::Field field, const engine::Text& text) override {
+    engine::Text readField(window::Field field) override { return fields[field]; }
+    void writeField(window::Field field, const engine::Text& text) override {
         fields[field] = text;
         ++writes[field];
-        if (field == engine::Field::Text4) {
+        if (field == window::Field::Text4) {
             window::precisionChanged(*this);
         }
     }
@@ -35,8 +35,8 @@ public:
     void closeWindow() override {}
     void runJob(const QString&, const std::function<void()>& job) override { job(); }
 
-    std::map<engine::Field, engine::Text> fields;
-    std::map<engine::Field, int> writes;
+    std::map<window::Field, engine::Text> fields;
+    std::map<window::Field, int> writes;
     QStringList messages;
 
 private:

@@ -77,6 +77,9 @@ private slots:
         row("2.0", "2", "2.0", "=4|=0|=4|=1|*|*|*|?b contient un point en position 2");
         row("negative after a blank", "2", " -3", "=-1|=5|=-6|=-0.66666666666666666666666666666666666666666666666666|*|*|*|?b est négatif");
         row("blanks around", " 2\t", "5\n", "=7|=-3|=10|=0.40|=32|=120|=13|=3369");
+        row("letter before 11 digits", "2", "x99999999999", QStringLiteral("?b contient le caractère « x » en position 1|").repeated(5) + "!b est trop grand|?b contient le caractère « x » en position 1|?b contient le caractère « x » en position 1");
+        // Positions count characters, no-break spaces too; the four operations count in the field they rewrote.
+        row("no-break spaces before", "2", "\u00A0\u00A01x", QStringLiteral("?b contient le caractère « x » en position 2|").repeated(4) + QStringLiteral("?b contient le caractère « x » en position 4|").repeated(3) + "?b contient le caractère « x » en position 4");
         row("letter in a", "2x", "3", QStringLiteral("?a contient le caractère « x » en position 2|").repeated(5) + "=6|?a contient le caractère « x » en position 2|=153");
         // clang-format on
     }
