@@ -3,7 +3,10 @@
 // computed modulo two primes p = c * 2^k + 1 below 2^62, where roots of unity
 // of every power-of-two order up to 2^k exist. A coefficient is below
 // min(na, nb) * 10^18, far below p1 * p2 (about 10^37), so the Chinese
-// remainder theorem recovers it exactly; carries then bring it to limbs.
+// remainder theorem recovers it exactly; carries then bring it to limbs. A
+// product a little longer than a power of two is computed modulo x^n - 1 for
+// the power of two n below its length, and what wrapped around is taken back
+// with the product of the top limbs alone (cyclicLengths).
 //
 // Arithmetic modulo p is Montgomery's with R = 2^64. Data stay in ordinary
 // form and the roots in Montgomery form, so that one Montgomery product with
@@ -14,6 +17,7 @@
 
 #include "engine/progress.h"
 
+#include <array>
 #include <bit>
 #include <cassert>
 #include <vector>
@@ -88,51 +92,48 @@ constexpr Prime kFirstPrime{4179340454199820289ULL, 3};
 constexpr Prime kSecondPrime{2485986994308513793ULL, 5};
 
 // The transforms of length n modulo one prime, with their roots of unity:
-// roots[len + j] is w^j for w of order 2 * len, in Montgomery form.
+// roots[j] is w^j for w of order n, in Montgomery form, j below n / 2. A
+// stage of blocks of 2 len takes the roots of order 2 len, every
+// (n / 2 len)-th of them: one table of n / 2 serves every stage.
 class Transform {
 public:
     Transform(const Montgomery& field, u64 generator, std::size_t n)
-        : field_(field), n_(n), roots_(n) {
+        : field_(field), n_(n), roots_(n / 2) {
         const u64 p = field.modulus();
         assert((p - 1) % n == 0);
-        const std::size_t top = n / 2;
-        if (top == 0) {
+        if (roots_.empty()) {
             return;
         }
         const u64 w = field.power(field.toMontgomery(generator), (p - 1) / n);
-        roots_[top] = field.toMontgomery(1);
-        for (std::size_t j = 1; j < top; ++j) {
-            roots_[top + j] = field.multiply(roots_[top + j - 1], w);
-        }
-        for (std::size_t len = top / 2; len >= 1; len /= 2) {
-            for (std::size_t j = 0; j < len; ++j) {
-                roots_[len + j] = roots_[2 * (len + j)];
-            }
+        roots_[0] = field.toMontgomery(1);
+        for (std::size_t j = 1; j < roots_.size(); ++j) {
+            roots_[j] = field.multiply(roots_[j - 1], w);
         }
     }
 
     void forward(u64* x, ProgressSteps& steps) const {
         for (std::size_t len = n_ / 2; len >= 1; len /= 2) {
+            const std::size_t stride = n_ / (2 * len);
             for (std::size_t start = 0; start < n_; start += 2 * len) {
                 u64* low = x + start;
                 u64* high = low + len;
-                const u64* w = roots_.data() + len;
                 for (std::size_t j = 0; j < len; ++j) {
                     const u64 u = low[j];
                     const u64 v = high[j];
                     low[j] = field_.add(u, v);
-                    high[j] = field_.multiply(field_.subtract(u, v), w[j]);
+                    high[j] = field_.multiply(field_.subtract(u, v), roots_[j * stride]);
                 }
             }
             steps.advance();
         }
     }
 
-    // The inverse transform without its division by n; w^-j is -w^(len - j).
+    // The inverse transform without its division by n; w^-j is -w^(len - j)
+    // for w of order 2 len.
     void inverse(u64* x, ProgressSteps& steps) const {
         const u64 p = field_.modulus();
         for (std::size_t len = 1; len < n_; len *= 2) {
-            const u64* w = roots_.data() + len;
+            const std::size_t stride = n_ / (2 * len);
             for (std::size_t start = 0; start < n_; start += 2 * len) {
                 u64* low = x + start;
                 u64* high = low + len;
@@ -141,7 +142,7 @@ public:
                 high[0] = field_.subtract(u0, high[0]);
                 for (std::size_t j = 1; j < len; ++j) {
                     const u64 u = low[j];
-                    const u64 v = field_.multiply(high[j], p - w[len - j]);
+                    const u64 v = field_.multiply(high[j], p - roots_[(len - j) * stride]);
                     low[j] = field_.add(u, v);
                     high[j] = field_.subtract(u, v);
                 }
@@ -156,16 +157,20 @@ private:
     std::vector<u64> roots_;
 };
 
+// The limbs of `value` as coefficients of a polynomial modulo x^n - 1: limbs
+// from n on wrap around onto the low ones.
 std::vector<u64> coefficients(LimbSpan value, std::size_t n) {
     std::vector<u64> x(n, 0);
-    std::copy(value.begin(), value.end(), x.begin());
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        x[i % n] += value[i];
+    }
     return x;
 }
 
-// The cyclic convolution of a and b (b empty: of a with itself) modulo one
-// prime, as ordinary residues.
-std::vector<u64> convolve(const Prime& prime, LimbSpan a, LimbSpan b, std::size_t n,
-                          ProgressSteps& steps) {
+// The cyclic convolution of length n of a and b (b empty: of a with itself)
+// modulo one prime, as ordinary residues: the product modulo x^n - 1.
+std::vector<u64> cyclicResidues(const Prime& prime, LimbSpan a, LimbSpan b, std::size_t n,
+                                ProgressSteps& steps) {
     const Montgomery field(prime.p);
     const Transform transform(field, prime.generator, n);
     std::vector<u64> x = coefficients(a, n);
@@ -190,6 +195,93 @@ std::vector<u64> convolve(const Prime& prime, LimbSpan a, LimbSpan b, std::size_
     return x;
 }
 
+// Cyclic lengths below this are always the power of two that holds the whole
+// product: what wrapping saves there is not worth a second convolution.
+constexpr std::size_t kMinimumWrapLength = 1024;
+
+// A product of na + nb - 1 coefficients computed modulo x^n - 1 for n below
+// that count: its coefficients c_n, c_(n+1), ... wrap around onto c_0, c_1,
+// ... The products a_i b_j that make them all have i from aStart on and j
+// from bStart on, so they are the top coefficients of the product of those
+// top limbs alone, which is short when the count is just above n.
+struct Wraparound {
+    std::size_t aStart;
+    std::size_t bStart;
+};
+
+Wraparound wraparoundAt(std::size_t na, std::size_t nb, std::size_t n) {
+    return {n + 1 > nb ? n + 1 - nb : 0, n + 1 > na ? n + 1 - na : 0};
+}
+
+double transformCost(const std::vector<std::size_t>& lengths) {
+    double cost = 0;
+    for (const std::size_t n : lengths) {
+        cost += static_cast<double>(n) * static_cast<double>(std::bit_width(n));
+    }
+    return cost;
+}
+
+// The cyclic lengths that a product of na by nb limbs is computed with: the
+// power of two that holds its na + nb - 1 coefficients; or the power of two
+// below, then those of the product that takes back what wrapped around, when
+// the transforms of both cost less. The lengths step by powers of two, so a
+// product just longer than one would otherwise cost nearly twice as much.
+std::vector<std::size_t> cyclicLengths(std::size_t na, std::size_t nb) {
+    const std::size_t terms = na + nb - 1;
+    const std::size_t whole = std::bit_ceil(terms);
+    const std::size_t lower = whole / 2;
+    if (terms == whole || lower < kMinimumWrapLength) {
+        return {whole};
+    }
+    const Wraparound top = wraparoundAt(na, nb, lower);
+    std::vector<std::size_t> lengths = cyclicLengths(na - top.aStart, nb - top.bStart);
+    lengths.insert(lengths.begin(), lower);
+    if (transformCost(lengths) >= transformCost({whole})) {
+        return {whole};
+    }
+    return lengths;
+}
+
+// The residues modulo one prime of the na + nb - 1 coefficients of a * b
+// (b empty: of a * a).
+std::vector<u64> productResidues(const Prime& prime, LimbSpan a, LimbSpan b, ProgressSteps& steps) {
+    const bool squaring = b.empty();
+    const std::size_t nb = squaring ? a.size() : b.size();
+    const std::size_t terms = a.size() + nb - 1;
+    const std::size_t n = cyclicLengths(a.size(), nb).front();
+    std::vector<u64> residues = cyclicResidues(prime, a, b, n, steps);
+    residues.resize(terms, 0);
+    if (n >= terms) {
+        return residues;
+    }
+    const Wraparound top = wraparoundAt(a.size(), nb, n);
+    const std::vector<u64> topResidues = productResidues(
+        prime, a.subspan(top.aStart), squaring ? LimbSpan{} : b.subspan(top.bStart), steps);
+    const Montgomery field(prime.p);
+    const std::size_t offset = n - top.aStart - top.bStart; // where c_n is in topResidues
+    for (std::size_t k = 0; k + n < terms; ++k) {
+        const u64 wrapped = topResidues[offset + k];
+        residues[n + k] = wrapped;
+        residues[k] = field.subtract(residues[k], wrapped);
+    }
+    return residues;
+}
+
+// value % kLimbBase, leaving value / kLimbBase in value, by long division on
+// 32-bit pieces: each step divides 64 bits by a constant, which the compiler
+// turns into a multiplication, where one division of 128 bits is a slow call.
+Limb takeLimb(u128& value) {
+    u64 rest = 0;
+    u128 quotient = 0;
+    for (int shift = 96; shift >= 0; shift -= 32) {
+        const u64 current = (rest << 32) | static_cast<std::uint32_t>(value >> shift);
+        quotient = (quotient << 32) | (current / kLimbBase);
+        rest = current % kLimbBase;
+    }
+    value = quotient;
+    return static_cast<Limb>(rest);
+}
+
 // The limbs of the product from its coefficients modulo both primes.
 Magnitude recombine(const std::vector<u64>& first, const std::vector<u64>& second,
                     std::size_t limbs) {
@@ -202,45 +294,49 @@ Magnitude recombine(const std::vector<u64>& first, const std::vector<u64>& secon
     Magnitude product(limbs);
     u128 carry = 0;
     for (std::size_t k = 0; k < limbs; ++k) {
-        u128 value = carry;
         if (k < first.size()) {
             const u64 r1 = first[k];
             const u64 r1ModP2 = r1 >= kSecondPrime.p ? r1 - kSecondPrime.p : r1;
             const u64 t = field.multiply(field.subtract(second[k], r1ModP2), p1Inverse);
-            value += r1 + p1 * t;
+            carry += r1 + p1 * t;
         }
-        const u128 quotient = value / kLimbBase;
-        product[k] = static_cast<Limb>(value - quotient * kLimbBase);
-        carry = quotient;
+        product[k] = takeLimb(carry);
     }
     assert(carry == 0);
     return product;
 }
 
-std::size_t transformLength(std::size_t productLimbs) {
-    return std::bit_ceil(productLimbs);
+// The stages of every transform of a product of na by nb limbs, for each prime.
+std::int64_t transformStages(std::size_t na, std::size_t nb, bool squaring) {
+    std::int64_t stages = 0;
+    for (const std::size_t n : cyclicLengths(na, nb)) {
+        stages += (squaring ? 2 : 3) * std::countr_zero(n);
+    }
+    return 2 * stages;
 }
 
-Magnitude transformProduct(LimbSpan a, LimbSpan b, std::size_t productLimbs) {
-    const std::size_t n = transformLength(productLimbs);
-    const auto stages = static_cast<std::int64_t>(std::countr_zero(n));
-    const std::int64_t transforms = b.empty() ? 2 : 3;
-    ProgressSteps steps(2 * transforms * stages);
-    const std::vector<u64> first = convolve(kFirstPrime, a, b, n, steps);
-    const std::vector<u64> second = convolve(kSecondPrime, a, b, n, steps);
-    return recombine(first, second, productLimbs);
+// The residues modulo the two primes are independent: the pool computes them
+// at the same time when it has two threads.
+Magnitude transformProduct(LimbSpan a, LimbSpan b, ThreadPool& pool) {
+    const std::size_t nb = b.empty() ? a.size() : b.size();
+    ProgressSteps steps(transformStages(a.size(), nb, b.empty()));
+    std::array<std::vector<u64>, 2> residues;
+    pool.run(2, [&](std::size_t i) {
+        residues[i] = productResidues(i == 0 ? kFirstPrime : kSecondPrime, a, b, steps);
+    });
+    return recombine(residues[0], residues[1], a.size() + nb);
 }
 
 } // namespace
 
-Magnitude multiplyByTransform(LimbSpan a, LimbSpan b) {
+Magnitude multiplyByTransform(LimbSpan a, LimbSpan b, ThreadPool& pool) {
     assert(!a.empty() && !b.empty());
-    return transformProduct(a, b, a.size() + b.size());
+    return transformProduct(a, b, pool);
 }
 
-Magnitude squareByTransform(LimbSpan a) {
+Magnitude squareByTransform(LimbSpan a, ThreadPool& pool) {
     assert(!a.empty());
-    return transformProduct(a, {}, 2 * a.size());
+    return transformProduct(a, {}, pool);
 }
 
 } // namespace engine::limbs
