@@ -64,6 +64,8 @@ Limb borrowFrom(Limb* r, std::size_t n, Limb borrow);
 Magnitude multiply(LimbSpan a, LimbSpan b);
 // a * a, cheaper than multiply(a, a).
 Magnitude square(LimbSpan a);
+// r * r * p; long ones in one transform, cheaper than a square and a product.
+Magnitude squareTimes(LimbSpan r, LimbSpan p);
 
 // quotient = numerator / divisor truncated, remainder = the rest; divisor > 0.
 struct Division {

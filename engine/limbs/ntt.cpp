@@ -167,28 +167,40 @@ std::vector<u64> coefficients(LimbSpan value, std::size_t n) {
     return x;
 }
 
-// The cyclic convolution of length n of a and b (b empty: of a with itself)
-// modulo one prime, as ordinary residues: the product modulo x^n - 1.
-std::vector<u64> cyclicResidues(const Prime& prime, LimbSpan a, LimbSpan b, std::size_t n,
+// What a convolution multiplies: a by b, a by itself (b empty), or, with
+// `squareA`, a by itself and by b.
+struct Factors {
+    LimbSpan a;
+    LimbSpan b;
+    bool squareA;
+    int count() const { return b.empty() ? 2 : (squareA ? 3 : 2); }
+};
+
+// The cyclic convolution of length n of the factors modulo one prime, as
+// ordinary residues: their product modulo x^n - 1.
+std::vector<u64> cyclicResidues(const Prime& prime, const Factors& factors, std::size_t n,
                                 ProgressSteps& steps) {
     const Montgomery field(prime.p);
     const Transform transform(field, prime.generator, n);
-    std::vector<u64> x = coefficients(a, n);
+    std::vector<u64> x = coefficients(factors.a, n);
     transform.forward(x.data(), steps);
     // Each pointwise product leaves a factor 2^-64, and the inverse transform
-    // a factor n: one more product by n^-1 * 2^128 (twice in Montgomery form)
-    // takes both away.
-    const u64 nInverse = prime.p - (prime.p - 1) / n;
-    const u64 scale = field.toMontgomery(field.toMontgomery(nInverse));
-    if (b.empty()) {
+    // a factor n: one more product by n^-1 * 2^(64 m), for m factors, takes
+    // them all away (m - 1 products between the factors, one by the scale).
+    u64 scale = prime.p - (prime.p - 1) / n;
+    for (int i = 0; i < factors.count(); ++i) {
+        scale = field.toMontgomery(scale);
+    }
+    if (factors.b.empty()) {
         for (auto& value : x) {
             value = field.multiply(field.multiply(value, value), scale);
         }
     } else {
-        std::vector<u64> y = coefficients(b, n);
+        std::vector<u64> y = coefficients(factors.b, n);
         transform.forward(y.data(), steps);
         for (std::size_t k = 0; k < n; ++k) {
-            x[k] = field.multiply(field.multiply(x[k], y[k]), scale);
+            const u64 first = factors.squareA ? field.multiply(x[k], x[k]) : x[k];
+            x[k] = field.multiply(field.multiply(first, y[k]), scale);
         }
     }
     transform.inverse(x.data(), steps);
@@ -249,7 +261,7 @@ std::vector<u64> productResidues(const Prime& prime, LimbSpan a, LimbSpan b, Pro
     const std::size_t nb = squaring ? a.size() : b.size();
     const std::size_t terms = a.size() + nb - 1;
     const std::size_t n = cyclicLengths(a.size(), nb).front();
-    std::vector<u64> residues = cyclicResidues(prime, a, b, n, steps);
+    std::vector<u64> residues = cyclicResidues(prime, {a, b, false}, n, steps);
     residues.resize(terms, 0);
     if (n >= terms) {
         return residues;
@@ -327,7 +339,25 @@ Magnitude transformProduct(LimbSpan a, LimbSpan b, ThreadPool& pool) {
     return recombine(residues[0], residues[1], a.size() + nb);
 }
 
+// r * r * p in one convolution: the transform of p costs less than a
+// separate product of the square by p.
+Magnitude squareTimesProduct(LimbSpan r, LimbSpan p, ThreadPool& pool) {
+    const std::size_t n = std::bit_ceil(2 * r.size() + p.size() - 2);
+    ProgressSteps steps(2 * 3 * std::countr_zero(n));
+    std::array<std::vector<u64>, 2> residues;
+    pool.run(2, [&](std::size_t i) {
+        residues[i] = cyclicResidues(i == 0 ? kFirstPrime : kSecondPrime, {r, p, true}, n, steps);
+    });
+    return recombine(residues[0], residues[1], 2 * r.size() + p.size());
+}
+
 } // namespace
+
+Magnitude squareTimesByTransform(LimbSpan r, LimbSpan p, ThreadPool& pool) {
+    assert(!r.empty() && !p.empty());
+    assert(static_cast<double>(r.size()) * static_cast<double>(p.size()) <= kMaxSquareTimesTerms);
+    return squareTimesProduct(r, p, pool);
+}
 
 Magnitude multiplyByTransform(LimbSpan a, LimbSpan b, ThreadPool& pool) {
     assert(!a.empty() && !b.empty());

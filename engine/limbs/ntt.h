@@ -13,4 +13,10 @@ namespace engine::limbs {
 Magnitude multiplyByTransform(LimbSpan a, LimbSpan b, ThreadPool& pool = workerPool());
 Magnitude squareByTransform(LimbSpan a, ThreadPool& pool = workerPool());
 
+// r * r * p in one convolution, which costs one transform more than a
+// square. A coefficient is a sum of at most |r| |p| products of three limbs,
+// below p1 * p2 while |r| |p| stays at most kMaxSquareTimesTerms.
+inline constexpr double kMaxSquareTimesTerms = 1e10;
+Magnitude squareTimesByTransform(LimbSpan r, LimbSpan p, ThreadPool& pool = workerPool());
+
 } // namespace engine::limbs
