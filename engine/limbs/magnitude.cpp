@@ -186,4 +186,22 @@ Magnitude shiftDecimal(LimbSpan value, std::size_t digits) {
     return scaled;
 }
 
+Magnitude reducedModBaseMinusOne(LimbSpan value, std::size_t n) {
+    assert(n >= 1);
+    Magnitude reduced(n, 0);
+    for (std::size_t start = 0; start < value.size(); start += n) {
+        const std::size_t length = std::min(n, value.size() - start);
+        Limb carry = addInPlace(reduced.data(), value.data() + start, length);
+        carry = carryInto(reduced.data() + length, n - length, carry);
+        while (carry != 0) { // B^n is 1 modulo B^n - 1
+            carry = carryInto(reduced.data(), n, carry);
+        }
+    }
+    if (std::all_of(reduced.begin(), reduced.end(), [](Limb l) { return l == kMaxLimb; })) {
+        return {}; // B^n - 1 itself is 0
+    }
+    trim(reduced);
+    return reduced;
+}
+
 } // namespace engine::limbs

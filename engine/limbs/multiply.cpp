@@ -353,4 +353,18 @@ Magnitude squareTimes(LimbSpan r, LimbSpan p) {
     return multiply(square(r), p);
 }
 
+Magnitude multiplyModBaseMinusOne(LimbSpan a, LimbSpan b, std::size_t n) {
+    assert(std::has_single_bit(n));
+    a = trimmed(a);
+    b = trimmed(b);
+    if (a.empty() || b.empty()) {
+        return {};
+    }
+    if (a.size() + b.size() > n && std::min(a.size(), b.size()) >= kTransformMinimum &&
+        transformCost(n) < karatsubaCost(a.size(), b.size())) {
+        return multiplyCyclicByTransform(a, b, n);
+    }
+    return reducedModBaseMinusOne(multiply(a, b), n);
+}
+
 } // namespace engine::limbs

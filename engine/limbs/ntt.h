@@ -13,6 +13,12 @@ namespace engine::limbs {
 Magnitude multiplyByTransform(LimbSpan a, LimbSpan b, ThreadPool& pool = workerPool());
 Magnitude squareByTransform(LimbSpan a, ThreadPool& pool = workerPool());
 
+// a * b modulo B^n - 1 (B = kLimbBase) for n a power of two, as
+// reducedModBaseMinusOne gives it: one cyclic convolution of length n, which
+// costs less than the whole product when n is below its length.
+Magnitude multiplyCyclicByTransform(LimbSpan a, LimbSpan b, std::size_t n,
+                                    ThreadPool& pool = workerPool());
+
 // r * r * p in one convolution, which costs one transform more than a
 // square. A coefficient is a sum of at most |r| |p| products of three limbs,
 // below p1 * p2 while |r| |p| stays at most kMaxSquareTimesTerms.
