@@ -121,54 +121,87 @@ public:
         }
     }
 
-    // Values below 2p in, below 2p out.
+    // Values below 2p in, below 2p out. The stages whose blocks fit in the
+    // cache run block by block: all of them on one block, then the next.
     void forward(u64* x, ProgressSteps& steps) const {
-        const u64 twiceP = 2 * field_.modulus();
-        for (std::size_t len = n_ / 2; len >= 1; len /= 2) {
-            const std::size_t stride = n_ / (2 * len);
-            for (std::size_t start = 0; start < n_; start += 2 * len) {
-                u64* low = x + start;
-                u64* high = low + len;
-                for (std::size_t j = 0; j < len; ++j) {
-                    const u64 u = low[j];
-                    const u64 v = high[j];
-                    low[j] = field_.belowTwice(u + v);
-                    high[j] = field_.multiplyLazy(u + twiceP - v, roots_[j * stride]);
-                }
-            }
+        std::size_t len = n_ / 2;
+        for (; len >= 1 && 2 * len > kCacheBlock; len /= 2) {
+            forwardStage(x, n_, len);
             steps.advance();
         }
+        const std::size_t block = 2 * len;
+        for (std::size_t start = 0; len >= 1 && start < n_; start += block) {
+            for (std::size_t inner = len; inner >= 1; inner /= 2) {
+                forwardStage(x + start, block, inner);
+            }
+            checkpoint();
+        }
+        steps.advance(std::bit_width(len));
     }
 
-    // The inverse transform without its division by n; w^-j is -w^(len - j)
-    // for w of order 2 len. Values below 2p in, ordinary residues out.
+    // The inverse transform without its division by n, in the same blocks.
+    // Values below 2p in, ordinary residues out.
     void inverse(u64* x, ProgressSteps& steps) const {
-        const u64 p = field_.modulus();
-        const u64 twiceP = 2 * p;
-        for (std::size_t len = 1; len < n_; len *= 2) {
-            const std::size_t stride = n_ / (2 * len);
-            for (std::size_t start = 0; start < n_; start += 2 * len) {
-                u64* low = x + start;
-                u64* high = low + len;
-                const u64 u0 = low[0];
-                const u64 v0 = high[0];
-                low[0] = field_.belowTwice(u0 + v0);
-                high[0] = field_.belowTwice(u0 + twiceP - v0);
-                for (std::size_t j = 1; j < len; ++j) {
-                    const u64 u = low[j];
-                    const u64 v = field_.multiplyLazy(high[j], p - roots_[(len - j) * stride]);
-                    low[j] = field_.belowTwice(u + v);
-                    high[j] = field_.belowTwice(u + twiceP - v);
-                }
+        const std::size_t block = std::min(n_, kCacheBlock);
+        for (std::size_t start = 0; start < n_; start += block) {
+            for (std::size_t len = 1; len < block; len *= 2) {
+                inverseStage(x + start, block, len);
             }
+            checkpoint();
+        }
+        steps.advance(std::countr_zero(block));
+        for (std::size_t len = block; len < n_; len *= 2) {
+            inverseStage(x, n_, len);
             steps.advance();
         }
+        const u64 p = field_.modulus();
         for (std::size_t k = 0; k < n_; ++k) {
             x[k] = x[k] >= p ? x[k] - p : x[k];
         }
     }
 
 private:
+    // Blocks of this many values (128 KiB) stay in the second-level cache.
+    static constexpr std::size_t kCacheBlock = std::size_t{1} << 14;
+
+    // One stage of Gentleman-Sande butterflies on x[0, size): blocks of 2 len.
+    void forwardStage(u64* x, std::size_t size, std::size_t len) const {
+        const u64 twiceP = 2 * field_.modulus();
+        const std::size_t stride = n_ / (2 * len);
+        for (std::size_t start = 0; start < size; start += 2 * len) {
+            u64* low = x + start;
+            u64* high = low + len;
+            for (std::size_t j = 0; j < len; ++j) {
+                const u64 u = low[j];
+                const u64 v = high[j];
+                low[j] = field_.belowTwice(u + v);
+                high[j] = field_.multiplyLazy(u + twiceP - v, roots_[j * stride]);
+            }
+        }
+    }
+
+    // One stage of Cooley-Tukey butterflies on x[0, size); w^-j is
+    // -w^(len - j) for w of order 2 len.
+    void inverseStage(u64* x, std::size_t size, std::size_t len) const {
+        const u64 p = field_.modulus();
+        const u64 twiceP = 2 * p;
+        const std::size_t stride = n_ / (2 * len);
+        for (std::size_t start = 0; start < size; start += 2 * len) {
+            u64* low = x + start;
+            u64* high = low + len;
+            const u64 u0 = low[0];
+            const u64 v0 = high[0];
+            low[0] = field_.belowTwice(u0 + v0);
+            high[0] = field_.belowTwice(u0 + twiceP - v0);
+            for (std::size_t j = 1; j < len; ++j) {
+                const u64 u = low[j];
+                const u64 v = field_.multiplyLazy(high[j], p - roots_[(len - j) * stride]);
+                low[j] = field_.belowTwice(u + v);
+                high[j] = field_.belowTwice(u + twiceP - v);
+            }
+        }
+    }
+
     const Montgomery& field_;
     std::size_t n_;
     std::vector<u64> roots_;
