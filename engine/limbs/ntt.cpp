@@ -103,12 +103,15 @@ constexpr Prime kSecondPrime{2485986994308513793ULL, 5};
 
 // The transforms of length n modulo one prime, with their roots of unity:
 // roots[j] is w^j for w of order n, in Montgomery form, j below n / 2. A
-// stage of blocks of 2 len takes the roots of order 2 len, every
-// (n / 2 len)-th of them: one table of n / 2 serves every stage.
+// stage of blocks of 2 len takes the roots of order 2 len: every
+// (n / 2 len)-th of them for the longest blocks, and for blocks up to n / 8
+// a table of their own, levels[len + j] = roots[j n / 2 len], whose roots lie
+// side by side: read from the long table, each would take a cache line and,
+// far apart, a page of its own. The levels cost n / 8 values more.
 class Transform {
 public:
     Transform(const Montgomery& field, u64 generator, std::size_t n)
-        : field_(field), n_(n), roots_(n / 2) {
+        : field_(field), n_(n), roots_(n / 2), levels_(n / 8) {
         const u64 p = field.modulus();
         assert((p - 1) % n == 0);
         if (roots_.empty()) {
@@ -118,6 +121,11 @@ public:
         roots_[0] = field.toMontgomery(1);
         for (std::size_t j = 1; j < roots_.size(); ++j) {
             roots_[j] = field.multiply(roots_[j - 1], w);
+        }
+        for (std::size_t len = 1; len < levels_.size(); len *= 2) {
+            for (std::size_t j = 0; j < len; ++j) {
+                levels_[len + j] = roots_[j * (n / (2 * len))];
+            }
         }
     }
 
@@ -164,10 +172,22 @@ private:
     // Blocks of this many values (128 KiB) stay in the second-level cache.
     static constexpr std::size_t kCacheBlock = std::size_t{1} << 14;
 
+    // The roots of order 2 len: w[j * step] is the j-th.
+    struct Roots {
+        const u64* w;
+        std::size_t step;
+    };
+    Roots rootsFor(std::size_t len) const {
+        if (len < levels_.size()) {
+            return {levels_.data() + len, 1};
+        }
+        return {roots_.data(), n_ / (2 * len)};
+    }
+
     // One stage of Gentleman-Sande butterflies on x[0, size): blocks of 2 len.
     void forwardStage(u64* x, std::size_t size, std::size_t len) const {
         const u64 twiceP = 2 * field_.modulus();
-        const std::size_t stride = n_ / (2 * len);
+        const auto [w, step] = rootsFor(len);
         for (std::size_t start = 0; start < size; start += 2 * len) {
             u64* low = x + start;
             u64* high = low + len;
@@ -175,7 +195,7 @@ private:
                 const u64 u = low[j];
                 const u64 v = high[j];
                 low[j] = field_.belowTwice(u + v);
-                high[j] = field_.multiplyLazy(u + twiceP - v, roots_[j * stride]);
+                high[j] = field_.multiplyLazy(u + twiceP - v, w[j * step]);
             }
         }
     }
@@ -185,7 +205,7 @@ private:
     void inverseStage(u64* x, std::size_t size, std::size_t len) const {
         const u64 p = field_.modulus();
         const u64 twiceP = 2 * p;
-        const std::size_t stride = n_ / (2 * len);
+        const auto [w, step] = rootsFor(len);
         for (std::size_t start = 0; start < size; start += 2 * len) {
             u64* low = x + start;
             u64* high = low + len;
@@ -195,7 +215,7 @@ private:
             high[0] = field_.belowTwice(u0 + twiceP - v0);
             for (std::size_t j = 1; j < len; ++j) {
                 const u64 u = low[j];
-                const u64 v = field_.multiplyLazy(high[j], p - roots_[(len - j) * stride]);
+                const u64 v = field_.multiplyLazy(high[j], p - w[(len - j) * step]);
                 low[j] = field_.belowTwice(u + v);
                 high[j] = field_.belowTwice(u + twiceP - v);
             }
@@ -205,6 +225,7 @@ private:
     const Montgomery& field_;
     std::size_t n_;
     std::vector<u64> roots_;
+    std::vector<u64> levels_;
 };
 
 // The limbs of `value` as coefficients of a polynomial modulo x^n - 1: limbs
