@@ -365,9 +365,14 @@ Limb takeLimb(u128& value) {
     return static_cast<Limb>(rest);
 }
 
-// The limbs of the product from its coefficients modulo both primes.
+// Products of at least this many limbs recombine in pieces on the pool's
+// threads: a piece costs far more than handing it over.
+constexpr std::size_t kPiecewiseRecombine = 1 << 14;
+
+// The limbs of the product from its coefficients modulo both primes. Each
+// piece carries from zero; then the carry out of each goes into the next.
 Magnitude recombine(const std::vector<u64>& first, const std::vector<u64>& second,
-                    std::size_t limbs) {
+                    std::size_t limbs, ThreadPool& pool) {
     const Montgomery field(kSecondPrime.p);
     const u128 p1 = kFirstPrime.p;
     // p1^-1 modulo p2 (Fermat: p1^(p2 - 2)), in Montgomery form so that one
@@ -375,17 +380,31 @@ Magnitude recombine(const std::vector<u64>& first, const std::vector<u64>& secon
     const u64 p1Inverse =
         field.power(field.toMontgomery(kFirstPrime.p % kSecondPrime.p), kSecondPrime.p - 2);
     Magnitude product(limbs);
-    u128 carry = 0;
-    for (std::size_t k = 0; k < limbs; ++k) {
-        if (k < first.size()) {
-            const u64 r1 = first[k];
-            const u64 r1ModP2 = r1 >= kSecondPrime.p ? r1 - kSecondPrime.p : r1;
-            const u64 t = field.multiply(field.subtract(second[k], r1ModP2), p1Inverse);
-            carry += r1 + p1 * t;
+    const std::size_t pieces = limbs >= kPiecewiseRecombine ? pool.threads() : 1;
+    const std::size_t piece = (limbs + pieces - 1) / pieces;
+    std::vector<u128> carries(pieces, 0);
+    pool.run(pieces, [&](std::size_t i) {
+        u128 carry = 0;
+        for (std::size_t k = i * piece; k < std::min(limbs, (i + 1) * piece); ++k) {
+            if (k < first.size()) {
+                const u64 r1 = first[k];
+                const u64 r1ModP2 = r1 >= kSecondPrime.p ? r1 - kSecondPrime.p : r1;
+                const u64 t = field.multiply(field.subtract(second[k], r1ModP2), p1Inverse);
+                carry += r1 + p1 * t;
+            }
+            product[k] = takeLimb(carry);
         }
-        product[k] = takeLimb(carry);
+        carries[i] = carry;
+    });
+    for (std::size_t i = 1; i < pieces; ++i) {
+        u128 carry = carries[i - 1];
+        for (std::size_t k = i * piece; k < std::min(limbs, (i + 1) * piece) && carry != 0; ++k) {
+            carry += product[k];
+            product[k] = takeLimb(carry);
+        }
+        carries[i] += carry;
     }
-    assert(carry == 0);
+    assert(carries.back() == 0);
     return product;
 }
 
@@ -407,7 +426,7 @@ Magnitude transformProduct(LimbSpan a, LimbSpan b, ThreadPool& pool) {
     pool.run(2, [&](std::size_t i) {
         residues[i] = productResidues(i == 0 ? kFirstPrime : kSecondPrime, a, b, steps);
     });
-    return recombine(residues[0], residues[1], a.size() + nb);
+    return recombine(residues[0], residues[1], a.size() + nb, pool);
 }
 
 // r * r * p in one convolution: the transform of p costs less than a
@@ -419,7 +438,7 @@ Magnitude squareTimesProduct(LimbSpan r, LimbSpan p, ThreadPool& pool) {
     pool.run(2, [&](std::size_t i) {
         residues[i] = cyclicResidues(i == 0 ? kFirstPrime : kSecondPrime, {r, p, true}, n, steps);
     });
-    return recombine(residues[0], residues[1], 2 * r.size() + p.size());
+    return recombine(residues[0], residues[1], 2 * r.size() + p.size(), pool);
 }
 
 // The limbs of a * b modulo B^n - 1 before the carries out of the top limb
@@ -431,7 +450,7 @@ Magnitude cyclicProduct(LimbSpan a, LimbSpan b, std::size_t n, ThreadPool& pool)
         residues[i] = cyclicResidues(i == 0 ? kFirstPrime : kSecondPrime, {a, b, false}, n, steps);
     });
     // Each coefficient is below 10^37: the carry out of the last takes at most five limbs.
-    return recombine(residues[0], residues[1], n + 5);
+    return recombine(residues[0], residues[1], n + 5, pool);
 }
 
 } // namespace
