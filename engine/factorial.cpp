@@ -82,11 +82,15 @@ Magnitude productOf(std::span<const Limb> factors) {
 // so each counts that much towards the progress.
 std::vector<std::int64_t> stepWeights(const std::vector<std::uint32_t>& primes,
                                       const std::vector<std::uint32_t>& exponents, int bits) {
+    std::vector<double> logarithms;
+    for (const std::uint32_t p : primes) {
+        logarithms.push_back(std::log10(static_cast<double>(p)));
+    }
     std::vector<std::int64_t> weights(static_cast<std::size_t>(bits));
     for (int bit = 0; bit < bits; ++bit) {
         double digits = 0;
         for (std::size_t i = 0; i < primes.size(); ++i) {
-            digits += (exponents[i] >> bit) * std::log10(static_cast<double>(primes[i]));
+            digits += (exponents[i] >> bit) * logarithms[i];
         }
         weights[static_cast<std::size_t>(bit)] =
             static_cast<std::int64_t>(digits / limbs::kLimbDigits) + 1;
