@@ -296,7 +296,8 @@ Wraparound wraparoundAt(std::size_t na, std::size_t nb, std::size_t n) {
     return {n + 1 > nb ? n + 1 - nb : 0, n + 1 > na ? n + 1 - na : 0};
 }
 
-double transformCost(const std::vector<std::size_t>& lengths) {
+// What transforms of these lengths cost, in butterflies: n log2 n each.
+double lengthsCost(const std::vector<std::size_t>& lengths) {
     double cost = 0;
     for (const std::size_t n : lengths) {
         cost += static_cast<double>(n) * static_cast<double>(std::bit_width(n));
@@ -319,7 +320,7 @@ std::vector<std::size_t> cyclicLengths(std::size_t na, std::size_t nb) {
     const Wraparound top = wraparoundAt(na, nb, lower);
     std::vector<std::size_t> lengths = cyclicLengths(na - top.aStart, nb - top.bStart);
     lengths.insert(lengths.begin(), lower);
-    if (transformCost(lengths) >= transformCost({whole})) {
+    if (lengthsCost(lengths) >= lengthsCost({whole})) {
         return {whole};
     }
     return lengths;

@@ -135,12 +135,12 @@ Magnitude reciprocalOf(LimbSpan divisor, std::size_t p, ProgressSteps& steps) {
 std::optional<Division> divideChunk(LimbSpan numerator, LimbSpan divisor, LimbSpan reciprocal,
                                     std::size_t p, std::size_t k) {
     numerator = trimmed(numerator);
-    // R_p / B^(p - q) is about R_q, for the q = k + 3 limbs that count.
-    const std::size_t q = std::min(p, k + 3);
-    const LimbSpan top = reciprocal.subspan(std::min(reciprocal.size(), p - q));
-    // The quotient is about A R_q / B^(q + nB): only the top q + 1 limbs of A count.
-    const std::size_t dropped = numerator.size() > q + 1 ? numerator.size() - (q + 1) : 0;
-    const std::size_t shift = q + divisor.size() - dropped;
+    // R_p / B^(p - u) is about R_u, for the u = k + 3 limbs that count.
+    const std::size_t used = std::min(p, k + 3);
+    const LimbSpan top = reciprocal.subspan(std::min(reciprocal.size(), p - used));
+    // The quotient is about A R_u / B^(u + nB): only the top u + 1 limbs of A count.
+    const std::size_t dropped = numerator.size() > used + 1 ? numerator.size() - (used + 1) : 0;
+    const std::size_t shift = used + divisor.size() - dropped;
     Division result;
     result.quotient = lowLimbsDropped(multiply(lowLimbsDropped(numerator, dropped), top), shift);
 
