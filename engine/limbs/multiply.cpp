@@ -2,6 +2,7 @@
 // Karatsuba above it, slices of the longer operand for lopsided products, and
 // number-theoretic transforms (ntt.cpp) for long operands where they pay.
 // Squares take their own path all the way down: each cross product once.
+// On the engine's threads, Karatsuba's long halves run at the same time.
 #include "engine/limbs/magnitude.h"
 #include "engine/limbs/ntt.h"
 #include "engine/progress.h"

@@ -418,16 +418,23 @@ std::int64_t transformStages(std::size_t na, std::size_t nb, bool squaring) {
     return 2 * stages;
 }
 
-// The residues modulo the two primes are independent: the pool computes them
-// at the same time when it has two threads.
+// The limbs of a product whose coefficients `residuesModulo(prime)` gives
+// modulo each prime. The two primes are independent: the pool computes their
+// residues at the same time when it has two threads.
+template <class Residues>
+Magnitude fromResidues(ThreadPool& pool, std::size_t limbs, const Residues& residuesModulo) {
+    std::array<std::vector<u64>, 2> residues;
+    pool.run(2, [&](std::size_t i) {
+        residues[i] = residuesModulo(i == 0 ? kFirstPrime : kSecondPrime);
+    });
+    return recombine(residues[0], residues[1], limbs, pool);
+}
+
 Magnitude transformProduct(LimbSpan a, LimbSpan b, ThreadPool& pool) {
     const std::size_t nb = b.empty() ? a.size() : b.size();
     ProgressSteps steps(transformStages(a.size(), nb, b.empty()));
-    std::array<std::vector<u64>, 2> residues;
-    pool.run(2, [&](std::size_t i) {
-        residues[i] = productResidues(i == 0 ? kFirstPrime : kSecondPrime, a, b, steps);
-    });
-    return recombine(residues[0], residues[1], a.size() + nb, pool);
+    return fromResidues(pool, a.size() + nb,
+                        [&](const Prime& prime) { return productResidues(prime, a, b, steps); });
 }
 
 // r * r * p in one convolution: the transform of p costs less than a
@@ -435,23 +442,20 @@ Magnitude transformProduct(LimbSpan a, LimbSpan b, ThreadPool& pool) {
 Magnitude squareTimesProduct(LimbSpan r, LimbSpan p, ThreadPool& pool) {
     const std::size_t n = std::bit_ceil(2 * r.size() + p.size() - 2);
     ProgressSteps steps(2 * 3 * std::countr_zero(n));
-    std::array<std::vector<u64>, 2> residues;
-    pool.run(2, [&](std::size_t i) {
-        residues[i] = cyclicResidues(i == 0 ? kFirstPrime : kSecondPrime, {r, p, true}, n, steps);
+    return fromResidues(pool, 2 * r.size() + p.size(), [&](const Prime& prime) {
+        return cyclicResidues(prime, {r, p, true}, n, steps);
     });
-    return recombine(residues[0], residues[1], 2 * r.size() + p.size(), pool);
 }
 
 // The limbs of a * b modulo B^n - 1 before the carries out of the top limb
-// wrap around: the n limbs of the cyclic convolution and a few above them.
+// wrap around: the n limbs of the cyclic convolution and a few above them
+// (each coefficient is below 10^37: the carry out of the last takes at most
+// five limbs).
 Magnitude cyclicProduct(LimbSpan a, LimbSpan b, std::size_t n, ThreadPool& pool) {
     ProgressSteps steps(2 * 3 * std::countr_zero(n));
-    std::array<std::vector<u64>, 2> residues;
-    pool.run(2, [&](std::size_t i) {
-        residues[i] = cyclicResidues(i == 0 ? kFirstPrime : kSecondPrime, {a, b, false}, n, steps);
+    return fromResidues(pool, n + 5, [&](const Prime& prime) {
+        return cyclicResidues(prime, {a, b, false}, n, steps);
     });
-    // Each coefficient is below 10^37: the carry out of the last takes at most five limbs.
-    return recombine(residues[0], residues[1], n + 5, pool);
 }
 
 } // namespace
