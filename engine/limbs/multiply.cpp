@@ -30,16 +30,18 @@ constexpr std::size_t kKaratsubaThreshold = 80;
 constexpr std::size_t kKaratsubaSquareThreshold = 112;
 
 // Below this many limbs on the shorter side the transform never pays.
-constexpr std::size_t kTransformMinimum = 2048;
+constexpr std::size_t kTransformMinimum = 512;
 
 // The transform's cost steps with its power-of-two length, Karatsuba's grows
-// smoothly, so the choice compares two wall-time models fitted to
-// BM_Multiply at 768 to 8,192 limbs (minimum of 15 runs): Karatsuba, sliced
-// for lopsided operands, about 0.0034 us * na * nb^0.585; the transforms about
-// 0.020 us * L * log2(L) for L = bit_ceil(na + nb). They cross near 4,500
-// limbs just above a power of two and near 7,500 just below the next one.
-// With two threads or more the two primes' transforms run at the same time,
-// which measured 1.7 to 1.9 times faster on two cores.
+// smoothly, so the choice compares two wall-time models: Karatsuba, sliced
+// for lopsided operands, about 0.0034 us * na * nb^0.585 (fitted to
+// BM_Multiply at 768 to 8,192 limbs, minimum of 15 runs); the transforms
+// about 0.0068 us * L * log2(L) for L = bit_ceil(na + nb) (products of 512
+// to 6,000 limbs on one thread, best of 30, once their butterflies kept
+// values below 2p and their short stages got roots side by side). They
+// cross near 1,000 limbs. With two threads or more the two primes'
+// transforms run at the same time, which measured 1.7 to 1.9 times faster
+// on two cores.
 double karatsubaCost(std::size_t na, std::size_t nb) {
     const auto longer = static_cast<double>(std::max(na, nb));
     const auto shorter = static_cast<double>(std::min(na, nb));
@@ -49,22 +51,24 @@ double karatsubaCost(std::size_t na, std::size_t nb) {
 double transformCost(std::size_t productLimbs) {
     const auto length = static_cast<double>(std::bit_ceil(productLimbs));
     const double speedUp = workerPool().threads() >= 2 ? 1.7 : 1.0;
-    return 0.020 * length * std::log2(length) / speedUp;
+    return 0.0068 * length * std::log2(length) / speedUp;
 }
 
 bool transformPays(std::size_t na, std::size_t nb) {
     return std::min(na, nb) >= kTransformMinimum && transformCost(na + nb) < karatsubaCost(na, nb);
 }
 
-// r * r * p in one convolution costs one transform more than the square
-// alone (a third of a product's three); a separate product by p costs
+// r * r * p in one convolution costs three transforms of the length of the
+// whole; apart, the square costs two of its own length, and the product by p
 // what multiply() would pay for it.
 bool squareTimesPays(std::size_t nr, std::size_t np) {
-    const double separate =
+    const double square =
+        transformPays(nr, nr) ? transformCost(2 * nr) * 2 / 3 : karatsubaCost(nr, nr);
+    const double product =
         transformPays(2 * nr, np) ? transformCost(2 * nr + np) : karatsubaCost(2 * nr, np);
-    return transformPays(nr, nr) &&
+    return nr >= kTransformMinimum &&
            static_cast<double>(nr) * static_cast<double>(np) <= kMaxSquareTimesTerms &&
-           transformCost(2 * nr + np) / 3 < separate;
+           transformCost(2 * nr + np) < square + product;
 }
 
 // Column sums of 64 bits take at most this many products of two limbs
