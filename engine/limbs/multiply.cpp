@@ -2,7 +2,6 @@
 // Karatsuba above it, slices of the longer operand for lopsided products, and
 // number-theoretic transforms (ntt.cpp) for long operands where they pay.
 // Squares take their own path all the way down: each cross product once.
-// On the engine's threads, Karatsuba's long halves run at the same time.
 #include "engine/limbs/magnitude.h"
 #include "engine/limbs/ntt.h"
 #include "engine/progress.h"
@@ -205,26 +204,6 @@ bool absoluteDifference(Limb* d, const Limb* x, std::size_t n, const Limb* y, st
 void multiplyInto(Limb* r, const Limb* a, std::size_t na, const Limb* b, std::size_t nb,
                   Scratch scratch);
 
-// Karatsuba's three half products are independent. From halves of this many
-// limbs on, with two threads or more, they run at the same time, each with
-// scratch of its own: three products on two threads take the time of two.
-constexpr std::size_t kParallelKaratsuba = 1024;
-
-// half(i, scratch) for the three half products i = 0, 1, 2 of halves of h limbs.
-template <class Half> void threeHalves(std::size_t h, Scratch scratch, const Half& half) {
-    ThreadPool& pool = workerPool();
-    if (h < kParallelKaratsuba || pool.threads() < 2) {
-        for (int i = 0; i < 3; ++i) {
-            half(i, scratch);
-        }
-        return;
-    }
-    pool.run(3, [&](std::size_t i) {
-        std::vector<Limb> own(scratchLimbs(h));
-        half(static_cast<int>(i), Scratch(own.data(), own.size()));
-    });
-}
-
 // Adds middle[0, m) into r[0, n) (m <= n), carrying through the rest of r.
 void accumulate(Limb* r, std::size_t n, const Limb* middle, std::size_t m) {
     const Limb carry = addInPlace(r, middle, m);
@@ -261,20 +240,15 @@ void multiplyKaratsuba(Limb* r, const Limb* a, std::size_t na, const Limb* b, st
     const std::size_t h = (na + 1) / 2;
     const std::size_t ha = na - h;
     const std::size_t hb = nb - h;
+    multiplyInto(r, a, h, b, h, scratch);
+    multiplyInto(r + 2 * h, a + h, ha, b + h, hb, scratch);
+
     Limb* da = scratch.take(h);
     Limb* db = scratch.take(h);
     Limb* dm = scratch.take(2 * h);
     const bool productNegative =
         absoluteDifference(da, a, h, a + h, ha) != absoluteDifference(db, b, h, b + h, hb);
-    threeHalves(h, scratch, [&](int i, Scratch own) {
-        if (i == 0) {
-            multiplyInto(r, a, h, b, h, own);
-        } else if (i == 1) {
-            multiplyInto(r + 2 * h, a + h, ha, b + h, hb, own);
-        } else {
-            multiplyInto(dm, da, h, db, h, own);
-        }
-    });
+    multiplyInto(dm, da, h, db, h, scratch);
     addMiddle(r, na + nb, h, r, 2 * h, r + 2 * h, ha + hb, dm, productNegative, scratch);
 }
 
@@ -319,18 +293,12 @@ void squareInto(Limb* r, const Limb* a, std::size_t n, Scratch scratch) {
     checkpoint();
     const std::size_t h = (n + 1) / 2;
     const std::size_t high = n - h;
+    squareInto(r, a, h, scratch);
+    squareInto(r + 2 * h, a + h, high, scratch);
     Limb* d = scratch.take(h);
     Limb* dm = scratch.take(2 * h);
     absoluteDifference(d, a, h, a + h, high);
-    threeHalves(h, scratch, [&](int i, Scratch own) {
-        if (i == 0) {
-            squareInto(r, a, h, own);
-        } else if (i == 1) {
-            squareInto(r + 2 * h, a + h, high, own);
-        } else {
-            squareInto(dm, d, h, own);
-        }
-    });
+    squareInto(dm, d, h, scratch);
     addMiddle(r, 2 * n, h, r, 2 * h, r + 2 * h, 2 * high, dm, false, scratch);
 }
 
