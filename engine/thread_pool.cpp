@@ -48,19 +48,15 @@ struct ThreadPool::Batch {
     std::size_t helpers = 0; // workers inside runTasks; guarded by the pool's mutex
 };
 
-ThreadPool::ThreadPool(std::size_t threads) {
-    for (std::size_t i = 1; i < threads; ++i) {
-        workers_.emplace_back([this] { work(); });
-    }
-}
-
 ThreadPool::~ThreadPool() {
+    std::vector<std::thread> workers;
     {
         const std::lock_guard lock(mutex_);
         stopping_ = true;
+        workers.swap(workers_);
     }
     wake_.notify_all();
-    for (auto& worker : workers_) {
+    for (auto& worker : workers) {
         worker.join();
     }
 }
@@ -90,7 +86,7 @@ void ThreadPool::work() {
 }
 
 void ThreadPool::run(std::size_t count, const std::function<void(std::size_t)>& task) {
-    if (workers_.empty() || count <= 1) {
+    if (threads_ <= 1 || count <= 1) {
         for (std::size_t i = 0; i < count; ++i) {
             task(i);
         }
@@ -99,6 +95,9 @@ void ThreadPool::run(std::size_t count, const std::function<void(std::size_t)>& 
     Batch batch(count, task);
     {
         const std::lock_guard lock(mutex_);
+        while (workers_.size() + 1 < threads_) {
+            workers_.emplace_back([this] { work(); });
+        }
         batches_.push_back(&batch);
     }
     wake_.notify_all();

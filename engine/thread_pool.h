@@ -19,14 +19,16 @@ namespace engine {
 
 class ThreadPool {
 public:
-    // `threads` counts the calling thread: threads - 1 workers are started.
-    explicit ThreadPool(std::size_t threads);
+    // `threads` counts the calling thread: threads - 1 workers, started the
+    // first time that work is handed over (a short computation never waits
+    // for threads to start).
+    explicit ThreadPool(std::size_t threads) : threads_(threads) {}
     // Asks the workers to end and joins them; no work may be running.
     ~ThreadPool();
     ThreadPool(const ThreadPool&) = delete;
     ThreadPool& operator=(const ThreadPool&) = delete;
 
-    std::size_t threads() const { return workers_.size() + 1; }
+    std::size_t threads() const { return threads_; }
 
     // Runs task(0), ..., task(count - 1), on the calling thread and on the
     // workers that are free, and returns when every one has ended. The first
@@ -39,6 +41,7 @@ private:
     struct Batch;
     void work();
 
+    const std::size_t threads_;
     std::mutex mutex_;
     std::condition_variable wake_;     // workers: a batch is waiting, or the pool ends
     std::condition_variable released_; // callers: a worker has left a batch

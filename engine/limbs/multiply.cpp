@@ -49,7 +49,9 @@ double karatsubaCost(std::size_t na, std::size_t nb) {
 
 double transformCost(std::size_t productLimbs) {
     const auto length = static_cast<double>(std::bit_ceil(productLimbs));
-    const double speedUp = workerPool().threads() >= 2 ? 1.7 : 1.0;
+    const bool parallel =
+        workerPool().threads() >= 2 && length >= static_cast<double>(kParallelTransformLength);
+    const double speedUp = parallel ? 1.7 : 1.0;
     return 0.0068 * length * std::log2(length) / speedUp;
 }
 

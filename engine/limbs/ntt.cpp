@@ -419,21 +419,29 @@ std::int64_t transformStages(std::size_t na, std::size_t nb, bool squaring) {
 }
 
 // The limbs of a product whose coefficients `residuesModulo(prime)` gives
-// modulo each prime. The two primes are independent: the pool computes their
-// residues at the same time when it has two threads.
+// modulo each prime, with transforms of length n. The two primes are
+// independent: the pool computes their residues at the same time when it has
+// two threads and the transforms are long.
 template <class Residues>
-Magnitude fromResidues(ThreadPool& pool, std::size_t limbs, const Residues& residuesModulo) {
+Magnitude fromResidues(ThreadPool& pool, std::size_t n, std::size_t limbs,
+                       const Residues& residuesModulo) {
     std::array<std::vector<u64>, 2> residues;
-    pool.run(2, [&](std::size_t i) {
+    const auto modulo = [&](std::size_t i) {
         residues[i] = residuesModulo(i == 0 ? kFirstPrime : kSecondPrime);
-    });
+    };
+    if (n >= kParallelTransformLength) {
+        pool.run(2, modulo);
+    } else {
+        modulo(0);
+        modulo(1);
+    }
     return recombine(residues[0], residues[1], limbs, pool);
 }
 
 Magnitude transformProduct(LimbSpan a, LimbSpan b, ThreadPool& pool) {
     const std::size_t nb = b.empty() ? a.size() : b.size();
     ProgressSteps steps(transformStages(a.size(), nb, b.empty()));
-    return fromResidues(pool, a.size() + nb,
+    return fromResidues(pool, cyclicLengths(a.size(), nb).front(), a.size() + nb,
                         [&](const Prime& prime) { return productResidues(prime, a, b, steps); });
 }
 
@@ -442,7 +450,7 @@ Magnitude transformProduct(LimbSpan a, LimbSpan b, ThreadPool& pool) {
 Magnitude squareTimesProduct(LimbSpan r, LimbSpan p, ThreadPool& pool) {
     const std::size_t n = std::bit_ceil(2 * r.size() + p.size() - 2);
     ProgressSteps steps(2 * 3 * std::countr_zero(n));
-    return fromResidues(pool, 2 * r.size() + p.size(), [&](const Prime& prime) {
+    return fromResidues(pool, n, 2 * r.size() + p.size(), [&](const Prime& prime) {
         return cyclicResidues(prime, {r, p, true}, n, steps);
     });
 }
@@ -453,7 +461,7 @@ Magnitude squareTimesProduct(LimbSpan r, LimbSpan p, ThreadPool& pool) {
 // five limbs).
 Magnitude cyclicProduct(LimbSpan a, LimbSpan b, std::size_t n, ThreadPool& pool) {
     ProgressSteps steps(2 * 3 * std::countr_zero(n));
-    return fromResidues(pool, n + 5, [&](const Prime& prime) {
+    return fromResidues(pool, n, n + 5, [&](const Prime& prime) {
         return cyclicResidues(prime, {a, b, false}, n, steps);
     });
 }

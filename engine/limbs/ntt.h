@@ -6,6 +6,11 @@
 
 namespace engine::limbs {
 
+// Transforms of at least this length run the two primes on two threads when
+// the pool has them; shorter ones take less time than handing work over and
+// than starting the pool's threads.
+inline constexpr std::size_t kParallelTransformLength = std::size_t{1} << 13;
+
 // a * b (and a * a) through cyclic convolutions modulo two primes of 62 bits,
 // recombined by the Chinese remainder theorem: exact for any length, about
 // n log n operations. The product may carry zero limbs at the top. The
