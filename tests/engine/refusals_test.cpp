@@ -145,16 +145,10 @@ TEST(RefusalTest, EachWorkerStopsWhenAsked) {
         EXPECT_EQ(stopped, stop ? 2 : 0);
     }
     // The machine's threads, capped by CALCULATEUR_THREADS when it is a number from 1 up.
-    for (const auto& [hardware, setting, threads] :
-         std::initializer_list<std::tuple<unsigned, const char*, std::size_t>>{{4, nullptr, 4},
-                                                                               {0, nullptr, 1},
-                                                                               {4, "1", 1},
-                                                                               {4, "3", 3},
-                                                                               {2, "8", 2},
-                                                                               {4, "0", 4},
-                                                                               {4, "-1", 4},
-                                                                               {4, "2x", 4},
-                                                                               {4, "", 4}}) {
+    using Row = std::tuple<unsigned, const char*, std::size_t>;
+    const Row rows[] = {{4, nullptr, 4}, {0, nullptr, 1}, {4, "1", 1},  {4, "3", 3}, {2, "8", 2},
+                        {4, "0", 4},     {4, "-1", 4},    {4, "2x", 4}, {4, "", 4}};
+    for (const auto& [hardware, setting, threads] : rows) {
         EXPECT_EQ(engine::threadsFor(hardware, setting), threads) << (setting ? setting : "unset");
     }
 }
