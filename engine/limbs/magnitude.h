@@ -69,10 +69,10 @@ Magnitude multiply(LimbSpan a, LimbSpan b);
 Magnitude square(LimbSpan a);
 // r * r * p; long ones in one transform, cheaper than a square and a product.
 Magnitude squareTimes(LimbSpan r, LimbSpan p);
-// a * b modulo B^n - 1 (see reducedModBaseMinusOne), n a power of two: a
-// cyclic convolution where that beats the whole product, which costs less
-// than the whole product. Long division's remainders and Newton's steps need
-// no more than this, since they know their result to be short.
+// a * b modulo B^n - 1 (see reducedModBaseMinusOne), n a power of two: one
+// cyclic convolution of length n where that costs less than the whole
+// product. Long division's remainders and Newton's steps need no more, since
+// they know their result to be short.
 Magnitude multiplyModBaseMinusOne(LimbSpan a, LimbSpan b, std::size_t n);
 
 // quotient = numerator / divisor truncated, remainder = the rest; divisor > 0.
