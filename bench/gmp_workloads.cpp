@@ -58,22 +58,22 @@ void printQuotient(const Integer& numerator, const Integer& denominator, unsigne
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: gmp_workloads W1|...|W10 [operand files]\n");
+        std::fprintf(stderr, "usage: gmp_workloads W1|...|W15 [operand files]\n");
         return 2;
     }
     const std::string workload = argv[1];
     Integer a;
     Integer b;
     Integer result;
-    if (workload == "W1") {
-        mpz_fac_ui(result.value, 9999);
+    if (workload == "W1" || workload == "W11") {
+        mpz_fac_ui(result.value, workload == "W1" ? 9999 : 100000);
         print(result);
     } else if (workload == "W2") {
         mpz_ui_pow_ui(result.value, 2, 65536);
         mpz_sub_ui(result.value, result.value, 3);
         print(result);
-    } else if (workload == "W3") {
-        mpz_ui_pow_ui(result.value, 3, 100000);
+    } else if (workload == "W3" || workload == "W13") {
+        mpz_ui_pow_ui(result.value, workload == "W3" ? 3 : 7, workload == "W3" ? 100000 : 20000000);
         print(result);
     } else if (workload == "W4") {
         mpz_set_ui(b.value, 7);
@@ -81,6 +81,10 @@ int main(int argc, char** argv) {
         printQuotient(a, b, 100000);
         mpz_set_ui(a.value, 22);
         printQuotient(a, b, 100000);
+    } else if (workload == "W15") {
+        mpz_set_ui(b.value, 7);
+        mpz_set_ui(a.value, 1);
+        printQuotient(a, b, 10000000);
     } else if (workload == "W8" && argc > 2) {
         std::ifstream file(argv[2], std::ios::binary);
         unsigned long sum = 0;
@@ -94,13 +98,13 @@ int main(int argc, char** argv) {
     } else if (argc > 3) {
         readOperand(argv[2], a);
         readOperand(argv[3], b);
-        if (workload == "W5" || workload == "W10") {
+        if (workload == "W5" || workload == "W10" || workload == "W14") {
             mpz_mul(result.value, a.value, b.value);
             print(result);
         } else if (workload == "W6") {
             mpz_add(result.value, a.value, b.value);
             print(result);
-        } else if (workload == "W7" || workload == "W9") {
+        } else if (workload == "W7" || workload == "W9" || workload == "W12") {
             printQuotient(a, b, 50);
         } else {
             return 2;

@@ -12,6 +12,11 @@
 //     workloads W8 DIGITS_FILE     the sum of the cubes of the digits (of 9999!)
 //     workloads W9 A_FILE B_FILE   a / b at precision 50 (1,000,000 and 500,000 digits)
 //     workloads W10 A_FILE B_FILE  a * b (1,000,000-digit operands)
+//     workloads W11                100,000! (the engine's factorial: the button stops at 9999)
+//     workloads W12 A_FILE B_FILE  a / b at precision 50 (5,000,000 and 2,500,000 digits)
+//     workloads W13                7^20,000,000 (a exposant (b))
+//     workloads W14 A_FILE B_FILE  a * b (5,000,000-digit operands)
+//     workloads W15                1 / 7 at precision 10,000,000
 #include "engine/operations.h"
 
 #include <cstdio>
@@ -57,22 +62,29 @@ Text run(const std::string& workload, int argc, char** argv) {
     if (workload == "W1") {
         return resultOf(operations::factorial, Text("9999"));
     }
+    if (workload == "W11") {
+        return engine::factorial(100'000);
+    }
     if (workload == "W2") {
         return resultOf(operations::ackermann, Text("4"), Text("2"));
     }
-    if (workload == "W3") {
-        return resultOf(operations::power, Text("3"), Text("100000"));
+    if (workload == "W3" || workload == "W13") {
+        return workload == "W3" ? resultOf(operations::power, Text("3"), Text("100000"))
+                                : resultOf(operations::power, Text("7"), Text("20000000"));
     }
     if (workload == "W4") {
         return quotient("1", "7", 100'000) + "\n" + quotient("22", "7", 100'000);
     }
-    if (workload == "W5" || workload == "W10") {
+    if (workload == "W15") {
+        return quotient("1", "7", 10'000'000);
+    }
+    if (workload == "W5" || workload == "W10" || workload == "W14") {
         return resultOf(operations::product, operand(2), operand(3));
     }
     if (workload == "W6") {
         return resultOf(operations::sum, operand(2), operand(3));
     }
-    if (workload == "W7" || workload == "W9") {
+    if (workload == "W7" || workload == "W9" || workload == "W12") {
         return quotient(operand(2), operand(3), 50);
     }
     if (workload == "W8") {
@@ -85,7 +97,7 @@ Text run(const std::string& workload, int argc, char** argv) {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::cerr << "usage: workloads W1|W2|...|W10 [operand files]\n";
+        std::cerr << "usage: workloads W1|W2|...|W15 [operand files]\n";
         return 2;
     }
     try {

@@ -28,6 +28,17 @@ JobScope::~JobScope() {
     measured = previousMeasured_;
 }
 
+WorkerScope::WorkerScope(JobControl* job)
+    : previous_(detail::currentJob), previousMeasured_(measured) {
+    detail::currentJob = job;
+    measured = true;
+}
+
+WorkerScope::~WorkerScope() {
+    detail::currentJob = previous_;
+    measured = previousMeasured_;
+}
+
 ProgressSteps::ProgressSteps(std::int64_t total)
     : reports_(detail::currentJob != nullptr && !measured) {
     if (reports_) {

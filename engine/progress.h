@@ -33,6 +33,22 @@ private:
     bool previousMeasured_;
 };
 
+// Installs, for the duration of one piece of a job's work on a worker thread,
+// the job of the thread that handed it over (null: none). Its checkpoints then
+// see that job's stop and its steps reach that job's progress; no loop inside
+// takes the progress over, since the handing thread's outermost loop reports.
+class WorkerScope {
+public:
+    explicit WorkerScope(JobControl* job);
+    ~WorkerScope();
+    WorkerScope(const WorkerScope&) = delete;
+    WorkerScope& operator=(const WorkerScope&) = delete;
+
+private:
+    JobControl* previous_;
+    bool previousMeasured_;
+};
+
 namespace detail {
 extern constinit thread_local JobControl* currentJob;
 [[noreturn]] void throwCancelled();

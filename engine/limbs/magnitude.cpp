@@ -3,6 +3,7 @@
 #include "engine/limbs/magnitude.h"
 
 #include "engine/limbs/checks.h"
+#include "engine/thread_pool.h"
 
 #include <algorithm>
 #include <cassert>
@@ -40,16 +41,31 @@ std::size_t digitCount(Limb limb) {
 
 constexpr Limb kMaxLimb = kLimbBase - 1;
 
+// Texts of at least this many limbs are converted in pieces, one per thread of
+// the engine's pool: a piece costs far more than handing it over.
+constexpr std::size_t kPiecewiseConversion = 1 << 13;
+
+// work(begin, end) over pieces that cover [0, count).
+template <class Work> void inPieces(std::size_t count, const Work& work) {
+    ThreadPool& pool = workerPool();
+    const std::size_t pieces = count >= kPiecewiseConversion ? pool.threads() : 1;
+    const std::size_t piece = (count + pieces - 1) / pieces;
+    pool.run(pieces, [&](std::size_t i) {
+        work(std::min(count, i * piece), std::min(count, (i + 1) * piece));
+    });
+}
+
 } // namespace
 
 Magnitude toMagnitude(std::string_view digits) {
     Magnitude value((digits.size() + kLimbDigits - 1) / kLimbDigits);
-    const char* end = digits.data() + digits.size();
-    for (auto& limb : value) {
-        const char* start = end - std::min<std::size_t>(kLimbDigits, end - digits.data());
-        limb = parseLimb(start, end);
-        end = start;
-    }
+    inPieces(value.size(), [&](std::size_t begin, std::size_t stop) {
+        for (std::size_t i = begin; i < stop; ++i) {
+            const std::size_t end = digits.size() - i * kLimbDigits;
+            value[i] =
+                parseLimb(digits.data() + end - std::min(kLimbDigits, end), digits.data() + end);
+        }
+    });
     trim(value);
     return value;
 }
@@ -61,9 +77,12 @@ std::string toDigits(LimbSpan value, std::size_t minDigits) {
     const std::size_t length = std::max(valueDigits, minDigits);
     std::string text(length, '0');
     char* end = text.data() + length;
-    for (std::size_t i = 0; i + 1 < value.size(); ++i, end -= kLimbDigits) {
-        writeLimb(end, value[i]);
-    }
+    inPieces(value.empty() ? 0 : value.size() - 1, [&](std::size_t begin, std::size_t stop) {
+        for (std::size_t i = begin; i < stop; ++i) {
+            writeLimb(end - i * kLimbDigits, value[i]);
+        }
+    });
+    end -= value.empty() ? 0 : (value.size() - 1) * kLimbDigits;
     if (!value.empty()) {
         for (Limb top = value.back(); top != 0; top /= 10) {
             *--end = static_cast<char>('0' + top % 10);
@@ -186,6 +205,24 @@ Magnitude shiftDecimal(LimbSpan value, std::size_t digits) {
     Magnitude scaled = multiplyBySmall(value, factor);
     scaled.insert(scaled.begin(), digits / kLimbDigits, 0);
     return scaled;
+}
+
+Magnitude reducedModBaseMinusOne(LimbSpan value, std::size_t n) {
+    assert(n >= 1);
+    Magnitude reduced(n, 0);
+    for (std::size_t start = 0; start < value.size(); start += n) {
+        const std::size_t length = std::min(n, value.size() - start);
+        Limb carry = addInPlace(reduced.data(), value.data() + start, length);
+        carry = carryInto(reduced.data() + length, n - length, carry);
+        while (carry != 0) { // B^n is 1 modulo B^n - 1
+            carry = carryInto(reduced.data(), n, carry);
+        }
+    }
+    if (std::all_of(reduced.begin(), reduced.end(), [](Limb l) { return l == kMaxLimb; })) {
+        return {}; // B^n - 1 itself is 0
+    }
+    trim(reduced);
+    return reduced;
 }
 
 } // namespace engine::limbs

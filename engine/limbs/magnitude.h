@@ -48,6 +48,9 @@ Magnitude subtract(LimbSpan larger, LimbSpan smaller);
 Magnitude multiplyBySmall(LimbSpan value, Limb factor);
 // value * 10^digits.
 Magnitude shiftDecimal(LimbSpan value, std::size_t digits);
+// value modulo B^n - 1 (B = kLimbBase, n >= 1), in [0, B^n - 1): the pieces
+// of n limbs added, the carry out of the top limb brought back to the bottom.
+Magnitude reducedModBaseMinusOne(LimbSpan value, std::size_t n);
 
 // In place on raw limbs: r[0, n) += a[0, n) with the carry out returned, and
 // r[0, n) -= a[0, n) with the borrow out returned.
@@ -64,6 +67,13 @@ Limb borrowFrom(Limb* r, std::size_t n, Limb borrow);
 Magnitude multiply(LimbSpan a, LimbSpan b);
 // a * a, cheaper than multiply(a, a).
 Magnitude square(LimbSpan a);
+// r * r * p; long ones in one transform, cheaper than a square and a product.
+Magnitude squareTimes(LimbSpan r, LimbSpan p);
+// a * b modulo B^n - 1 (see reducedModBaseMinusOne), n a power of two: one
+// cyclic convolution of length n where that costs less than the whole
+// product. Long division's remainders and Newton's steps need no more, since
+// they know their result to be short.
+Magnitude multiplyModBaseMinusOne(LimbSpan a, LimbSpan b, std::size_t n);
 
 // quotient = numerator / divisor truncated, remainder = the rest; divisor > 0.
 struct Division {

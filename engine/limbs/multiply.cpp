@@ -5,6 +5,7 @@
 #include "engine/limbs/magnitude.h"
 #include "engine/limbs/ntt.h"
 #include "engine/progress.h"
+#include "engine/thread_pool.h"
 
 #include <algorithm>
 #include <array>
@@ -28,24 +29,47 @@ constexpr std::size_t kKaratsubaThreshold = 80;
 constexpr std::size_t kKaratsubaSquareThreshold = 112;
 
 // Below this many limbs on the shorter side the transform never pays.
-constexpr std::size_t kTransformMinimum = 2048;
+constexpr std::size_t kTransformMinimum = 512;
 
 // The transform's cost steps with its power-of-two length, Karatsuba's grows
-// smoothly, so the choice compares two wall-time models fitted to
-// BM_Multiply at 768 to 8,192 limbs (minimum of 15 runs): Karatsuba, sliced
-// for lopsided operands, about 0.0034 us * na * nb^0.585; the transforms about
-// 0.020 us * L * log2(L) for L = bit_ceil(na + nb). They cross near 4,500
-// limbs just above a power of two and near 7,500 just below the next one.
-bool transformPays(std::size_t na, std::size_t nb) {
-    if (std::min(na, nb) < kTransformMinimum) {
-        return false;
-    }
+// smoothly, so the choice compares two wall-time models: Karatsuba, sliced
+// for lopsided operands, about 0.0034 us * na * nb^0.585 (fitted to
+// BM_Multiply at 768 to 8,192 limbs, minimum of 15 runs); the transforms
+// about 0.0068 us * L * log2(L) for L = bit_ceil(na + nb) (products of 512
+// to 6,000 limbs on one thread, best of 30, once their butterflies kept
+// values below 2p and their short stages got roots side by side). They
+// cross near 1,000 limbs. With two threads or more the two primes'
+// transforms run at the same time, which measured 1.7 to 1.9 times faster
+// on two cores.
+double karatsubaCost(std::size_t na, std::size_t nb) {
     const auto longer = static_cast<double>(std::max(na, nb));
     const auto shorter = static_cast<double>(std::min(na, nb));
-    const auto length = static_cast<double>(std::bit_ceil(na + nb));
-    const double karatsuba = 0.0034 * longer * std::pow(shorter, 0.585);
-    const double transform = 0.020 * length * std::log2(length);
-    return transform < karatsuba;
+    return 0.0034 * longer * std::pow(shorter, 0.585);
+}
+
+double transformCost(std::size_t productLimbs) {
+    const auto length = static_cast<double>(std::bit_ceil(productLimbs));
+    const bool parallel =
+        workerPool().threads() >= 2 && length >= static_cast<double>(kParallelTransformLength);
+    const double speedUp = parallel ? 1.7 : 1.0;
+    return 0.0068 * length * std::log2(length) / speedUp;
+}
+
+bool transformPays(std::size_t na, std::size_t nb) {
+    return std::min(na, nb) >= kTransformMinimum && transformCost(na + nb) < karatsubaCost(na, nb);
+}
+
+// r * r * p in one convolution costs three transforms of the length of the
+// whole; apart, the square costs two of its own length, and the product by p
+// what multiply() would pay for it.
+bool squareTimesPays(std::size_t nr, std::size_t np) {
+    const double square =
+        transformPays(nr, nr) ? transformCost(2 * nr) * 2 / 3 : karatsubaCost(nr, nr);
+    const double product =
+        transformPays(2 * nr, np) ? transformCost(2 * nr + np) : karatsubaCost(2 * nr, np);
+    return nr >= kTransformMinimum &&
+           static_cast<double>(nr) * static_cast<double>(np) <= kMaxSquareTimesTerms &&
+           transformCost(2 * nr + np) < square + product;
 }
 
 // Column sums of 64 bits take at most this many products of two limbs
@@ -321,6 +345,32 @@ Magnitude square(LimbSpan a) {
     std::vector<Limb> scratch(scratchLimbs(a.size()));
     squareInto(product.data(), a.data(), a.size(), Scratch(scratch.data(), scratch.size()));
     return finished(std::move(product));
+}
+
+Magnitude squareTimes(LimbSpan r, LimbSpan p) {
+    r = trimmed(r);
+    p = trimmed(p);
+    if (r.empty() || p.empty()) {
+        return {};
+    }
+    if (squareTimesPays(r.size(), p.size())) {
+        return finished(squareTimesByTransform(r, p));
+    }
+    return multiply(square(r), p);
+}
+
+Magnitude multiplyModBaseMinusOne(LimbSpan a, LimbSpan b, std::size_t n) {
+    assert(std::has_single_bit(n));
+    a = trimmed(a);
+    b = trimmed(b);
+    if (a.empty() || b.empty()) {
+        return {};
+    }
+    if (a.size() + b.size() > n && std::min(a.size(), b.size()) >= kTransformMinimum &&
+        transformCost(n) < karatsubaCost(a.size(), b.size())) {
+        return multiplyCyclicByTransform(a, b, n);
+    }
+    return reducedModBaseMinusOne(multiply(a, b), n);
 }
 
 } // namespace engine::limbs

@@ -62,22 +62,53 @@ Magnitude powerOfBase(std::size_t exponent) {
     return power;
 }
 
+// B^n - 1: n limbs of B - 1.
+Magnitude baseMinusOne(std::size_t n) {
+    return Magnitude(n, kLimbBase - 1);
+}
+
+// A value v known to be small in size, from v modulo B^n - 1 given as
+// `residue` in [0, B^n - 1): the residues of the upper half stand for
+// negative values. Sets `negative` and returns |v|.
+Magnitude signedFromResidue(const Magnitude& residue, std::size_t n, bool& negative) {
+    negative = residue.size() == n && residue.back() >= kLimbBase / 2;
+    return negative ? subtract(baseMinusOne(n), residue) : residue;
+}
+
+// (x - y) modulo B^n - 1, for x and y in [0, B^n - 1).
+Magnitude differenceModBaseMinusOne(const Magnitude& x, const Magnitude& y, std::size_t n) {
+    if (compare(x, y) >= 0) {
+        return subtract(x, y);
+    }
+    return subtract(add(x, baseMinusOne(n)), y);
+}
+
+// The modulus for a product whose difference from a known value takes at
+// most `limbs` limbs, either sign: a power of two of limbs with room for the sign.
+std::size_t modulusFor(std::size_t limbs) {
+    return std::bit_ceil(limbs + 2);
+}
+
 // From R_h to R_H (h < H <= 2h - 2): R_H = R_h B^(H - h) + R_h D / B^(2h)
 // with D = B^(H + h) - B_H R_h, whose limbs below the last h - 1 do not
 // count. B_h cut from the divisor and the cuts here leave R_h some units of
 // its second limb off; two limbs short of doubling keep that from growing.
+// |D| takes at most H + 1 limbs, so B_H R_h is needed only modulo B^n - 1
+// for n above that, a cyclic product shorter than the whole one.
 Magnitude refined(const Magnitude& reciprocal, std::size_t h, LimbSpan divisor, std::size_t H) {
-    const Magnitude product = multiply(topLimbs(divisor, H), reciprocal);
-    const Magnitude power = powerOfBase(H + h);
-    const bool over = compare(product, power) > 0;
-    const Magnitude difference = over ? subtract(product, power) : subtract(power, product);
+    const std::size_t n = modulusFor(H + 1);
+    const Magnitude product = multiplyModBaseMinusOne(topLimbs(divisor, H), reciprocal, n);
+    const Magnitude power = reducedModBaseMinusOne(powerOfBase(H + h), n);
+    bool over = false;
+    const Magnitude difference =
+        signedFromResidue(differenceModBaseMinusOne(power, product, n), n, over);
     const Magnitude correction =
         lowLimbsDropped(multiply(reciprocal, lowLimbsDropped(difference, h - 1)), h + 1);
     const Magnitude scaled = shiftedUp(reciprocal, H - h);
-    if (!over) {
-        return add(scaled, correction);
+    if (over) {
+        return compare(scaled, correction) > 0 ? subtract(scaled, correction) : scaled;
     }
-    return compare(scaled, correction) > 0 ? subtract(scaled, correction) : scaled;
+    return add(scaled, correction);
 }
 
 // About B^(2p) / B_p, to nearly p limbs.
@@ -96,30 +127,42 @@ Magnitude reciprocalOf(LimbSpan divisor, std::size_t p, ProgressSteps& steps) {
     return reciprocal;
 }
 
-// A / B for A below B B^k, with R about B^(2p) / B_p for p = k + 3: the
-// estimate from R is at most a unit or two off, and the exact remainder
-// corrects it. Empty when more corrections would be needed.
-std::optional<Division> divideChunk(LimbSpan numerator, LimbSpan divisor,
-                                    const Magnitude& reciprocal, std::size_t p) {
+// A / B for A below B B^k, with R about B^(2p) / B_p for some p >= k + 3:
+// the estimate from the top k + 3 limbs of R is at most a unit or two off,
+// and the exact remainder corrects it. The remainder is below a few B, so
+// the product of the estimate by B is needed only modulo B^n - 1 for n above
+// B's length. Empty when more corrections would be needed.
+std::optional<Division> divideChunk(LimbSpan numerator, LimbSpan divisor, LimbSpan reciprocal,
+                                    std::size_t p, std::size_t k) {
     numerator = trimmed(numerator);
-    // q is about A R_p / B^(p + nB): only the top p + 1 limbs of A count.
-    const std::size_t dropped = numerator.size() > p + 1 ? numerator.size() - (p + 1) : 0;
-    const std::size_t shift = p + divisor.size() - dropped;
+    // R_p / B^(p - u) is about R_u, for the u = k + 3 limbs that count.
+    const std::size_t used = std::min(p, k + 3);
+    const LimbSpan top = reciprocal.subspan(std::min(reciprocal.size(), p - used));
+    // The quotient is about A R_u / B^(u + nB): only the top u + 1 limbs of A count.
+    const std::size_t dropped = numerator.size() > used + 1 ? numerator.size() - (used + 1) : 0;
+    const std::size_t shift = used + divisor.size() - dropped;
     Division result;
-    result.quotient =
-        lowLimbsDropped(multiply(lowLimbsDropped(numerator, dropped), reciprocal), shift);
-    Magnitude product = multiply(result.quotient, divisor);
+    result.quotient = lowLimbsDropped(multiply(lowLimbsDropped(numerator, dropped), top), shift);
 
+    const std::size_t n = modulusFor(divisor.size() + 1);
+    const Magnitude product = multiplyModBaseMinusOne(result.quotient, divisor, n);
+    bool negative = false;
+    result.remainder = signedFromResidue(
+        differenceModBaseMinusOne(reducedModBaseMinusOne(numerator, n), product, n), n, negative);
     const Magnitude one{1};
     int corrections = 0;
-    for (; compare(product, numerator) > 0; ++corrections) {
+    for (; negative; ++corrections) {
         if (corrections == kMaxCorrections) {
             return std::nullopt;
         }
         result.quotient = subtract(result.quotient, one);
-        product = subtract(product, divisor);
+        if (compare(result.remainder, divisor) <= 0) {
+            result.remainder = subtract(divisor, result.remainder);
+            negative = false;
+        } else {
+            result.remainder = subtract(result.remainder, divisor);
+        }
     }
-    result.remainder = subtract(numerator, product);
     for (; compare(result.remainder, divisor) >= 0; ++corrections) {
         if (corrections == kMaxCorrections) {
             return std::nullopt;
@@ -163,7 +206,7 @@ Division divideByReciprocal(LimbSpan numerator, LimbSpan divisor) {
         Magnitude chunk(numerator.begin() + static_cast<std::ptrdiff_t>(low),
                         numerator.begin() + static_cast<std::ptrdiff_t>(low + take));
         chunk.insert(chunk.end(), remainder.begin(), remainder.end());
-        const auto part = divideChunk(chunk, divisor, reciprocal, p);
+        const auto part = divideChunk(chunk, divisor, reciprocal, p, take);
         if (!part) {
             return divideSchoolbook(numerator, divisor);
         }

@@ -2,6 +2,7 @@
 // that carry and borrow the most, with the identities that need no oracle and
 // the rule of what each procedure leaves in its arguments.
 #include "engine/engine.h"
+#include "engine/limbs/ntt.h"
 #include "oracle.h"
 
 #include <gtest/gtest.h>
@@ -13,13 +14,22 @@ namespace {
 
 using engine::Text;
 
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr bool kSanitized = true; // some ten times slower: fewer of the long cases
+#else
+constexpr bool kSanitized = false;
+#endif
+
 // Lengths around the kernels' boundaries, in limbs of 9 digits: 18 rows between
 // two carry passes of schoolbook, quotients by reciprocal from 40 limbs,
 // Karatsuba from 80 (squares 112), divisors by reciprocal from 160, transforms
-// from about 4,500 (squares of equal operands take their own paths).
+// from about 1,000 (squares of equal operands take their own paths), and the
+// remainders of long quotients modulo B^4096 - 1 up to 4,093 divisor limbs,
+// modulo B^8192 - 1 from 4,094.
 std::vector<std::size_t> boundaryDigits() {
     std::vector<std::size_t> digits{1, 8};
-    for (const std::size_t limbs : {1, 2, 18, 19, 40, 41, 80, 81, 112, 113, 160, 161, 4097, 8191}) {
+    for (const std::size_t limbs :
+         {1, 2, 18, 19, 40, 41, 80, 81, 112, 113, 160, 161, 1000, 1025, 4093, 4094, 4097, 8191}) {
         digits.push_back(9 * limbs - 1);
         digits.push_back(9 * limbs);
     }
@@ -177,7 +187,15 @@ TEST_F(DifferentialTest, PowersFactorialsAndDigitPowerSums) {
         ASSERT_EQ(engine::PuisCalcul(argument, exponent), expected.get_str())
             << base << " ^ " << exponent;
     }
-    for (const auto n : {0ul, 1ul, 2ul, 12ul, 13ul, 14ul, 100ul, 1000ul, 9999ul}) {
+    // Every n up to 3,000 (a sample under the sanitizers), then random ones.
+    std::vector<unsigned long> factorials;
+    for (unsigned long n = 0; n <= 3000; n += kSanitized ? 29 : 1) {
+        factorials.push_back(n);
+    }
+    for (int i = 0; i < (kSanitized ? 2 : 12); ++i) {
+        factorials.push_back(3001 + operands.below(i % 4 == 0 ? 97'000 : 9'000));
+    }
+    for (const unsigned long n : factorials) {
         mpz_class expected;
         mpz_fac_ui(expected.get_mpz_t(), n);
         ASSERT_EQ(engine::factorial(static_cast<std::int32_t>(n)), expected.get_str()) << n;
@@ -193,6 +211,39 @@ TEST_F(DifferentialTest, PowersFactorialsAndDigitPowerSums) {
         }
         ASSERT_EQ(engine::sommepuis(digits, std::to_string(exponent)), expected.get_str())
             << digits << " with b = " << exponent;
+    }
+}
+
+// The transforms give GMP's values, and the same limbs on one thread as on
+// three, for products just below, at and above each transform length, where
+// they wrap around past a power of two, and lopsided.
+TEST_F(DifferentialTest, TransformsAgreeOnEveryThreadCount) {
+    namespace limbs = engine::limbs;
+    engine::ThreadPool one(1);
+    engine::ThreadPool three(3);
+    const auto value = [](limbs::LimbSpan x) { return mpz_class(limbs::toDigits(x)); };
+    const auto random = [&](std::size_t n) { return limbs::toMagnitude(operands.digits(9 * n)); };
+    for (std::size_t length = 1 << 11; length <= (kSanitized ? 1 << 12 : 1 << 15); length *= 2) {
+        mpz_class modulus;
+        mpz_ui_pow_ui(modulus.get_mpz_t(), 10, 9 * length);
+        modulus -= 1;
+        for (const std::size_t terms :
+             {length - 1, length, length + 1 + operands.below(length / 8), length + length / 2}) {
+            const std::size_t na = terms / 2 + operands.below(terms / 3);
+            const limbs::Magnitude a = random(na);
+            const limbs::Magnitude b = random(terms + 1 - na);
+            const limbs::Magnitude c = random(1 + operands.below(length / 4));
+            for (engine::ThreadPool* pool : {&one, &three}) {
+                const auto product = limbs::multiplyByTransform(a, b, *pool);
+                ASSERT_TRUE(value(product) == value(a) * value(b)) << na << " x " << b.size();
+                ASSERT_EQ(product, limbs::multiplyByTransform(a, b, one));
+                ASSERT_TRUE(value(limbs::squareByTransform(a, *pool)) == value(a) * value(a));
+                ASSERT_TRUE(value(limbs::squareTimesByTransform(c, a, *pool)) ==
+                            value(c) * value(c) * value(a));
+                const auto wrapped = limbs::multiplyCyclicByTransform(a, b, length, *pool);
+                ASSERT_TRUE(value(wrapped) == mpz_class(value(a) * value(b) % modulus));
+            }
+        }
     }
 }
 

@@ -3,12 +3,15 @@
 // each long loop stops with Cancelled, not a partial result, when asked to.
 #include "engine/engine.h"
 #include "engine/progress.h"
+#include "engine/thread_pool.h"
 #include "oracle.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <functional>
 #include <limits>
+#include <thread>
 
 namespace {
 
@@ -103,6 +106,49 @@ TEST(RefusalTest, EachLongLoopStopsWhenAsked) {
                 EXPECT_NO_THROW(call(procedure, first, second)) << procedure;
             }
         }
+    }
+}
+
+// Work handed to a worker sees the job of the thread that handed it over: its
+// steps reach that job's progress and its checkpoints throw on that job's stop,
+// which reaches the caller. Each task waits until both threads hold one, so
+// the worker surely runs one of them.
+TEST(RefusalTest, EachWorkerStopsWhenAsked) {
+    engine::ThreadPool pool(2);
+    for (const bool stop : {false, true}) {
+        engine::JobControl control;
+        const engine::JobScope scope(control);
+        engine::ProgressSteps steps(2);
+        control.stopRequested = stop;
+        std::atomic<int> started = 0;
+        std::atomic<int> stopped = 0;
+        const auto run = [&] {
+            pool.run(2, [&](std::size_t) {
+                for (++started; started < 2;) {
+                    std::this_thread::yield();
+                }
+                try {
+                    steps.advance();
+                } catch (const engine::Cancelled&) {
+                    ++stopped;
+                    throw;
+                }
+            });
+        };
+        if (stop) {
+            EXPECT_THROW(run(), engine::Cancelled);
+        } else {
+            EXPECT_NO_THROW(run());
+        }
+        EXPECT_EQ(control.stepsDone, 2);
+        EXPECT_EQ(stopped, stop ? 2 : 0);
+    }
+    // The machine's threads, capped by CALCULATEUR_THREADS when it is a number from 1 up.
+    using Row = std::tuple<unsigned, const char*, std::size_t>;
+    const Row rows[] = {{4, nullptr, 4}, {0, nullptr, 1}, {4, "1", 1},  {4, "3", 3}, {2, "8", 2},
+                        {4, "0", 4},     {4, "-1", 4},    {4, "2x", 4}, {4, "", 4}};
+    for (const auto& [hardware, setting, threads] : rows) {
+        EXPECT_EQ(engine::threadsFor(hardware, setting), threads) << (setting ? setting : "unset");
     }
 }
 
