@@ -22,7 +22,6 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string>
 
 namespace {
@@ -34,8 +33,13 @@ Text readOperand(const char* path) {
     if (!file) {
         throw std::runtime_error(std::string("cannot read ") + path);
     }
-    // The line break that ends the file is trimmed as a field's blanks are.
-    return Text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    // In one read, as a field's text arrives whole; the line break that ends
+    // the file is trimmed as a field's blanks are.
+    file.seekg(0, std::ios::end);
+    Text text(static_cast<std::size_t>(file.tellg()), '\0');
+    file.seekg(0);
+    file.read(text.data(), static_cast<std::streamsize>(text.size()));
+    return text;
 }
 
 namespace operations = engine::operations;
