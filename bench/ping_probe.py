@@ -16,7 +16,8 @@ Run it in a virtual display, with the program to measure:
     xvfb-run -a -s "-screen 0 1400x900x24" bench/ping_probe.py build/app/calculateur
 
 It needs python3-xlib, xdotool and xclip (Debian packages). The program is
-copied into a temporary folder first, so that its resultat.txt goes there.
+copied into the bin folder of a temporary home first, so that its
+resultat.txt goes beside it, as for any program in the user's home.
 """
 
 import os
@@ -173,9 +174,12 @@ def memory(pid):
 def main():
     if len(sys.argv) != 2:
         sys.exit(__doc__)
-    folder = tempfile.mkdtemp(prefix="ping-probe-")
+    home = tempfile.mkdtemp(prefix="ping-probe-")
+    folder = os.path.join(home, "bin")
+    os.mkdir(folder)
     program = shutil.copy(sys.argv[1], folder)
-    process = subprocess.Popen([program], stderr=subprocess.DEVNULL)
+    process = subprocess.Popen([program], stderr=subprocess.DEVNULL,
+                               env=dict(os.environ, HOME=home))
     try:
         window_id = int(xdotool("search", "--sync", "--onlyvisible", "--name", CAPTION).split()[0])
         time.sleep(1.0)
@@ -234,7 +238,7 @@ def main():
     finally:
         process.kill()
         process.wait()
-        shutil.rmtree(folder, ignore_errors=True)
+        shutil.rmtree(home, ignore_errors=True)
 
 
 if __name__ == "__main__":
