@@ -194,7 +194,8 @@ TEST_F(LimbsTest, QuotientKernels) {
 
 // What shows which kernel a dispatcher ran: Karatsuba checks for a stop where
 // schoolbook does not; the transforms report their passes to the progress,
-// Karatsuba nothing; a square's transforms are two per prime, a product's three.
+// Karatsuba nothing; a square's transforms are two per prime, a product's
+// three; the reciprocal reports far fewer steps than long division.
 TEST_F(LimbsTest, DispatchersReachTheKernelsTheirThresholdsName) {
     struct Seen {
         bool stops;
@@ -229,6 +230,20 @@ TEST_F(LimbsTest, DispatchersReachTheKernelsTheirThresholdsName) {
         EXPECT_EQ(square.stops, n >= karaSquare) << n;
         EXPECT_EQ(product.steps > 0, n >= transform) << n;
         EXPECT_EQ(square.steps * 3, product.steps * 2) << n;
+    }
+    // Long division reports a step per limb of the quotient; the reciprocal
+    // one per Newton step and one per block as long as the divisor.
+    const std::size_t divisors = limbs::kReciprocalDivisorLimbs;
+    const std::size_t quotients = limbs::kReciprocalQuotientLimbs;
+    for (const auto& [nd, nq] :
+         {std::pair{divisors - 1, quotients}, std::pair{divisors, quotients - 1},
+          std::pair{divisors, quotients}}) {
+        const Magnitude numerator = limbsOf(nd + nq, 0);
+        const Magnitude divisor = limbsOf(nd, 0);
+        const Seen quotient = seen([&] { limbs::divide(numerator, divisor); });
+        EXPECT_EQ(quotient.steps < static_cast<std::int64_t>(quotients),
+                  nd == divisors && nq == quotients)
+            << nd << ", " << nq;
     }
 }
 
