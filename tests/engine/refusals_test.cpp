@@ -173,11 +173,4 @@ TEST(RefusalTest, EachWorkerStopsWhenAsked) {
     }
 }
 
-TEST(RefusalTest, DivisionsBeyondTheLongestResultAreRefusedBeforeAnyWork) {
-    std::int32_t precision = engine::MaxResultDigits + 1;
-    Text a = "1";
-    Text b = "7";
-    EXPECT_THROW(engine::Divdiv(a, b, precision), engine::OutOfRange);
-}
-
 } // namespace
