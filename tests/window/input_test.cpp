@@ -162,6 +162,8 @@ QString engineError(const Command& command, const QString& a, const QString& b) 
         return errorOf(Answer::Gives::NotANumber, error.flaws.at(0).kind);
     } catch (const engine::OutOfRange&) {
         return errorOf(Answer::Gives::OutOfRange);
+    } catch (const std::exception& error) {
+        return QStringLiteral("another error: ") + error.what();
     }
     return errorOf(Answer::Gives::Result);
 }
