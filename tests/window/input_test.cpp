@@ -1,5 +1,6 @@
-// Every calculation command against every kind of bad operand, and how text
-// arrives in the fields: a paste as one number, typing as typed.
+// Every calculation command against every kind of bad operand and the edges
+// of good ones: what the command gives or throws, and the box that follows;
+// and how text arrives in the fields: a paste as one number, typing as typed.
 #include "window_fixture.h"
 
 #include "engine/operations.h"
@@ -49,10 +50,10 @@ struct Command {
     const char* button;
     // The command as the window runs it, with the result field holding "153".
     void (*operation)(const Text& a, const Text& b, Outcome& outcome);
-    const char* accepts; // a part of each of its refusals' boxes
-    const char* next;    // its result for a = 2, b = 3 and the result 12
-    bool decimals;       // takes decimals, and writes its trimmed operands back
-    int boxesWithAResult;
+    const char* accepts;  // a part of each of its refusals' boxes
+    const char* next;     // its result for a = 2, b = 3 and the result 12
+    bool decimals;        // takes decimals, and writes its trimmed operands back
+    int boxesWithAResult; // shown with any result but "Opération interdite"
 };
 
 // clang-format off
