@@ -5,7 +5,8 @@
 // from the top two limbs of the remainder and the top limb of the divisor,
 // corrected at most twice with the second limb, and, rarely, once more after
 // the multiply-and-subtract step.
-#include "engine/limbs/magnitude.h"
+#include "engine/limbs/divide.h"
+
 #include "engine/progress.h"
 
 #include <cassert>
@@ -14,9 +15,6 @@
 namespace engine::limbs {
 
 namespace {
-
-// One-limb divisors check for cancellation every this many limbs.
-constexpr std::size_t kLimbsPerCheck = 4096;
 
 // value / divisor for a one-limb divisor; the remainder is returned.
 Limb divideBySmall(LimbSpan value, Limb divisor, Magnitude& quotient) {
@@ -119,7 +117,9 @@ Division divide(LimbSpan numerator, LimbSpan divisor) {
     numerator = trimmed(numerator);
     divisor = trimmed(divisor);
     if (reciprocalPays(numerator.size(), divisor.size())) {
-        return divideByReciprocal(numerator, divisor);
+        if (auto quotient = divideByReciprocal(numerator, divisor)) {
+            return std::move(*quotient);
+        }
     }
     return divideSchoolbook(numerator, divisor);
 }

@@ -41,10 +41,6 @@ std::size_t digitCount(Limb limb) {
 
 constexpr Limb kMaxLimb = kLimbBase - 1;
 
-// Texts of at least this many limbs are converted in pieces, one per thread of
-// the engine's pool: a piece costs far more than handing it over.
-constexpr std::size_t kPiecewiseConversion = 1 << 13;
-
 // work(begin, end) over pieces that cover [0, count).
 template <class Work> void inPieces(std::size_t count, const Work& work) {
     ThreadPool& pool = workerPool();

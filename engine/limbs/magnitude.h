@@ -26,6 +26,10 @@ inline constexpr std::size_t kLimbDigits = 9;
 
 // --- Text and limbs -----------------------------------------------------------
 
+// Texts of at least this many limbs are converted in pieces, one per thread of
+// the engine's pool: a piece costs far more than handing it over.
+inline constexpr std::size_t kPiecewiseConversion = 1 << 13;
+
 // The value of a text of decimal digits (leading zeros allowed, "" is zero).
 Magnitude toMagnitude(std::string_view digits);
 // The digits of `value`, with zeros in front up to `minDigits` characters:
@@ -80,12 +84,7 @@ struct Division {
     Magnitude quotient;
     Magnitude remainder;
 };
+// Long division or Newton's reciprocal by size (divide.h).
 Division divide(LimbSpan numerator, LimbSpan divisor);
-// The two ways that divide() chooses between: Knuth's long division, whose
-// cost grows with the product of the quotient's and the divisor's lengths,
-// and Newton's reciprocal, which costs a few long products; and the choice.
-Division divideSchoolbook(LimbSpan numerator, LimbSpan divisor);
-Division divideByReciprocal(LimbSpan numerator, LimbSpan divisor);
-bool reciprocalPays(std::size_t numeratorLimbs, std::size_t divisorLimbs);
 
 } // namespace engine::limbs

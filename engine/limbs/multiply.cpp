@@ -2,7 +2,8 @@
 // Karatsuba above it, slices of the longer operand for lopsided products, and
 // number-theoretic transforms (ntt.cpp) for long operands where they pay.
 // Squares take their own path all the way down: each cross product once.
-#include "engine/limbs/magnitude.h"
+#include "engine/limbs/multiply.h"
+
 #include "engine/limbs/ntt.h"
 #include "engine/progress.h"
 #include "engine/thread_pool.h"
@@ -17,19 +18,6 @@
 namespace engine::limbs {
 
 namespace {
-
-// Operands shorter than this many limbs (on the shorter side) are multiplied
-// by schoolbook; from it on Karatsuba splits them. Chosen from instruction
-// counts (valgrind --tool=cachegrind) of multiply and square at 32 to 512
-// limbs for thresholds of 32 to 192: schoolbook's vectorised column sums
-// cost the same as one Karatsuba level between 64 and 96 limbs for products
-// and between 96 and 128 for squares; the wall times of BM_Multiply and
-// BM_Square agree within their noise.
-constexpr std::size_t kKaratsubaThreshold = 80;
-constexpr std::size_t kKaratsubaSquareThreshold = 112;
-
-// Below this many limbs on the shorter side the transform never pays.
-constexpr std::size_t kTransformMinimum = 512;
 
 // The transform's cost steps with its power-of-two length, Karatsuba's grows
 // smoothly, so the choice compares two wall-time models: Karatsuba, sliced
@@ -55,10 +43,6 @@ double transformCost(std::size_t productLimbs) {
     return 0.0068 * length * std::log2(length) / speedUp;
 }
 
-bool transformPays(std::size_t na, std::size_t nb) {
-    return std::min(na, nb) >= kTransformMinimum && transformCost(na + nb) < karatsubaCost(na, nb);
-}
-
 // r * r * p in one convolution costs three transforms of the length of the
 // whole; apart, the square costs two of its own length, and the product by p
 // what multiply() would pay for it.
@@ -71,10 +55,6 @@ bool squareTimesPays(std::size_t nr, std::size_t np) {
            static_cast<double>(nr) * static_cast<double>(np) <= kMaxSquareTimesTerms &&
            transformCost(2 * nr + np) < square + product;
 }
-
-// Column sums of 64 bits take at most this many products of two limbs
-// (each below 10^18) between two carry propagations.
-constexpr std::size_t kRowsPerCarry = 18;
 
 // A bump allocator over one block of limbs, handed down the recursion by
 // value so that what a call takes is free again when it returns.
@@ -285,13 +265,20 @@ void multiplyInto(Limb* r, const Limb* a, std::size_t na, const Limb* b, std::si
     }
 }
 
-// r[0, 2n) = a * a by Karatsuba on squares: z0 = x0^2, z2 = x1^2 and the
-// middle term from (x0 - x1)^2, which is never negative.
+void squareKaratsuba(Limb* r, const Limb* a, std::size_t n, Scratch scratch);
+
+// r[0, 2n) = a * a; r must not overlap a or the scratch.
 void squareInto(Limb* r, const Limb* a, std::size_t n, Scratch scratch) {
     if (n < kKaratsubaSquareThreshold) {
         squareBasecase(r, a, n);
-        return;
+    } else {
+        squareKaratsuba(r, a, n, scratch);
     }
+}
+
+// Karatsuba on squares for n >= 2: z0 = x0^2, z2 = x1^2 and the middle term
+// from (x0 - x1)^2, which is never negative.
+void squareKaratsuba(Limb* r, const Limb* a, std::size_t n, Scratch scratch) {
     checkpoint();
     const std::size_t h = (n + 1) / 2;
     const std::size_t high = n - h;
@@ -309,7 +296,21 @@ Magnitude finished(Magnitude product) {
     return product;
 }
 
+// The na + nb limbs that `kernel` writes, given where and scratch enough for
+// operands of those lengths, without their zero limbs at the top.
+template <class Kernel>
+Magnitude productOfLengths(std::size_t na, std::size_t nb, const Kernel& kernel) {
+    Magnitude product(na + nb);
+    std::vector<Limb> scratch(scratchLimbs(std::max(na, nb)));
+    kernel(product.data(), Scratch(scratch.data(), scratch.size()));
+    return finished(std::move(product));
+}
+
 } // namespace
+
+bool transformPays(std::size_t na, std::size_t nb) {
+    return std::min(na, nb) >= kTransformMinimum && transformCost(na + nb) < karatsubaCost(na, nb);
+}
 
 Magnitude multiply(LimbSpan a, LimbSpan b) {
     a = trimmed(a);
@@ -326,11 +327,9 @@ Magnitude multiply(LimbSpan a, LimbSpan b) {
     if (a.size() == 1) {
         return multiplyBySmall(b, a[0]);
     }
-    Magnitude product(a.size() + b.size());
-    std::vector<Limb> scratch(scratchLimbs(std::max(a.size(), b.size())));
-    multiplyInto(product.data(), a.data(), a.size(), b.data(), b.size(),
-                 Scratch(scratch.data(), scratch.size()));
-    return finished(std::move(product));
+    return productOfLengths(a.size(), b.size(), [&](Limb* r, Scratch scratch) {
+        multiplyInto(r, a.data(), a.size(), b.data(), b.size(), scratch);
+    });
 }
 
 Magnitude square(LimbSpan a) {
@@ -341,10 +340,48 @@ Magnitude square(LimbSpan a) {
     if (transformPays(a.size(), a.size())) {
         return finished(squareByTransform(a));
     }
-    Magnitude product(2 * a.size());
-    std::vector<Limb> scratch(scratchLimbs(a.size()));
-    squareInto(product.data(), a.data(), a.size(), Scratch(scratch.data(), scratch.size()));
-    return finished(std::move(product));
+    return productOfLengths(a.size(), a.size(), [&](Limb* r, Scratch scratch) {
+        squareInto(r, a.data(), a.size(), scratch);
+    });
+}
+
+Magnitude multiplySchoolbook(LimbSpan a, LimbSpan b) {
+    return productOfLengths(a.size(), b.size(), [&](Limb* r, Scratch) {
+        multiplyBasecase(r, a.data(), a.size(), b.data(), b.size());
+    });
+}
+
+Magnitude squareSchoolbook(LimbSpan a) {
+    assert(!a.empty());
+    return productOfLengths(a.size(), a.size(),
+                            [&](Limb* r, Scratch) { squareBasecase(r, a.data(), a.size()); });
+}
+
+Magnitude multiplyByKaratsuba(LimbSpan a, LimbSpan b) {
+    if (a.size() < b.size()) {
+        std::swap(a, b);
+    }
+    assert(b.size() > (a.size() + 1) / 2);
+    return productOfLengths(a.size(), b.size(), [&](Limb* r, Scratch scratch) {
+        multiplyKaratsuba(r, a.data(), a.size(), b.data(), b.size(), scratch);
+    });
+}
+
+Magnitude squareByKaratsuba(LimbSpan a) {
+    assert(a.size() >= 2);
+    return productOfLengths(a.size(), a.size(), [&](Limb* r, Scratch scratch) {
+        squareKaratsuba(r, a.data(), a.size(), scratch);
+    });
+}
+
+Magnitude multiplyBySlices(LimbSpan a, LimbSpan b) {
+    if (a.size() < b.size()) {
+        std::swap(a, b);
+    }
+    assert(!b.empty() && b.size() <= (a.size() + 1) / 2);
+    return productOfLengths(a.size(), b.size(), [&](Limb* r, Scratch scratch) {
+        multiplyLopsided(r, a.data(), a.size(), b.data(), b.size(), scratch);
+    });
 }
 
 Magnitude squareTimes(LimbSpan r, LimbSpan p) {

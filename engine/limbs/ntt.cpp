@@ -169,9 +169,6 @@ public:
     }
 
 private:
-    // Blocks of this many values (128 KiB) stay in the second-level cache.
-    static constexpr std::size_t kCacheBlock = std::size_t{1} << 14;
-
     // The roots of order 2 len: w[j * step] is the j-th.
     struct Roots {
         const u64* w;
@@ -278,10 +275,6 @@ std::vector<u64> cyclicResidues(const Prime& prime, const Factors& factors, std:
     return x;
 }
 
-// Cyclic lengths below this are always the power of two that holds the whole
-// product: what wrapping saves there is not worth a second convolution.
-constexpr std::size_t kMinimumWrapLength = 1024;
-
 // A product of na + nb - 1 coefficients computed modulo x^n - 1 for n below
 // that count: its coefficients c_n, c_(n+1), ... wrap around onto c_0, c_1,
 // ... The products a_i b_j that make them all have i from aStart on and j
@@ -365,10 +358,6 @@ Limb takeLimb(u128& value) {
     value = quotient;
     return static_cast<Limb>(rest);
 }
-
-// Products of at least this many limbs recombine in pieces on the pool's
-// threads: a piece costs far more than handing it over.
-constexpr std::size_t kPiecewiseRecombine = 1 << 14;
 
 // The limbs of the product from its coefficients modulo both primes. Each
 // piece carries from zero; then the carry out of each goes into the next.

@@ -11,6 +11,18 @@ namespace engine::limbs {
 // than starting the pool's threads.
 inline constexpr std::size_t kParallelTransformLength = std::size_t{1} << 13;
 
+// The stages of a transform whose blocks hold at most this many values
+// (128 KiB) run block by block, in the second-level cache.
+inline constexpr std::size_t kCacheBlock = std::size_t{1} << 14;
+
+// Cyclic lengths below this are always the power of two that holds the whole
+// product: what wrapping saves there is not worth a second convolution.
+inline constexpr std::size_t kMinimumWrapLength = 1024;
+
+// Products of at least this many limbs recombine in pieces on the pool's
+// threads: a piece costs far more than handing it over.
+inline constexpr std::size_t kPiecewiseRecombine = 1 << 14;
+
 // a * b (and a * a) through cyclic convolutions modulo two primes of 62 bits,
 // recombined by the Chinese remainder theorem: exact for any length, about
 // n log n operations. The product may carry zero limbs at the top. The

@@ -4,8 +4,9 @@
 // doubles the limbs that are right, costing two products. The quotient's
 // estimate from R is then corrected with the exact remainder, so it is
 // always right; a poor estimate would only cost more corrections, and past a
-// few of them long division takes over.
-#include "engine/limbs/magnitude.h"
+// few of them the division gives up (divide() then uses long division).
+#include "engine/limbs/divide.h"
+
 #include "engine/progress.h"
 
 #include <algorithm>
@@ -17,22 +18,6 @@
 namespace engine::limbs {
 
 namespace {
-
-// The divisor and the quotient need this many limbs before the reciprocal
-// beats long division. Timed (best of 5) for divisors of 40 to 8,000 limbs
-// and quotients of a quarter to 8 times as long: long division costs about
-// nQ nB, the reciprocal a few products per block of nB quotient limbs; the
-// reciprocal wins from about 120 divisor limbs and 40 quotient limbs on, by
-// 2 to 8 times from 1,000 limbs on.
-constexpr std::size_t kReciprocalDivisorLimbs = 160;
-constexpr std::size_t kReciprocalQuotientLimbs = 40;
-
-// Reciprocals of this many limbs or fewer are found by long division.
-constexpr std::size_t kExactReciprocalLimbs = 16;
-
-// The estimated quotient is off by one or two; more corrections than this
-// mean something is wrong, and long division gives the answer instead.
-constexpr int kMaxCorrections = 8;
 
 Magnitude lowLimbsDropped(LimbSpan value, std::size_t count) {
     if (count >= value.size()) {
@@ -183,7 +168,7 @@ bool reciprocalPays(std::size_t numeratorLimbs, std::size_t divisorLimbs) {
 // A quotient longer than the divisor is found in blocks as long as the
 // divisor, from the top, each with the same reciprocal: the remainder of one
 // block, followed by the next limbs of the numerator, is the next chunk.
-Division divideByReciprocal(LimbSpan numerator, LimbSpan divisor) {
+std::optional<Division> divideByReciprocal(LimbSpan numerator, LimbSpan divisor) {
     numerator = trimmed(numerator);
     divisor = trimmed(divisor);
     assert(!divisor.empty() && numerator.size() >= divisor.size());
@@ -208,7 +193,7 @@ Division divideByReciprocal(LimbSpan numerator, LimbSpan divisor) {
         chunk.insert(chunk.end(), remainder.begin(), remainder.end());
         const auto part = divideChunk(chunk, divisor, reciprocal, p, take);
         if (!part) {
-            return divideSchoolbook(numerator, divisor);
+            return std::nullopt;
         }
         std::copy(part->quotient.begin(), part->quotient.end(),
                   result.quotient.begin() + static_cast<std::ptrdiff_t>(low));

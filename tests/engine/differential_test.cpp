@@ -2,7 +2,6 @@
 // that carry and borrow the most, with the identities that need no oracle and
 // the rule of what each procedure leaves in its arguments.
 #include "engine/engine.h"
-#include "engine/limbs/ntt.h"
 #include "oracle.h"
 
 #include <gtest/gtest.h>
@@ -13,12 +12,6 @@
 namespace {
 
 using engine::Text;
-
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-constexpr bool kSanitized = true; // some ten times slower: fewer of the long cases
-#else
-constexpr bool kSanitized = false;
-#endif
 
 // Lengths around the kernels' boundaries, in limbs of 9 digits: 18 rows between
 // two carry passes of schoolbook, quotients by reciprocal from 40 limbs,
@@ -189,10 +182,10 @@ TEST_F(DifferentialTest, PowersFactorialsAndDigitPowerSums) {
     }
     // Every n up to 3,000 (a sample under the sanitizers), then random ones.
     std::vector<unsigned long> factorials;
-    for (unsigned long n = 0; n <= 3000; n += kSanitized ? 29 : 1) {
+    for (unsigned long n = 0; n <= 3000; n += oracle::kSanitized ? 29 : 1) {
         factorials.push_back(n);
     }
-    for (int i = 0; i < (kSanitized ? 2 : 12); ++i) {
+    for (int i = 0; i < (oracle::kSanitized ? 2 : 12); ++i) {
         factorials.push_back(3001 + operands.below(i % 4 == 0 ? 97'000 : 9'000));
     }
     for (const unsigned long n : factorials) {
@@ -211,39 +204,6 @@ TEST_F(DifferentialTest, PowersFactorialsAndDigitPowerSums) {
         }
         ASSERT_EQ(engine::sommepuis(digits, std::to_string(exponent)), expected.get_str())
             << digits << " with b = " << exponent;
-    }
-}
-
-// The transforms give GMP's values, and the same limbs on one thread as on
-// three, for products just below, at and above each transform length, where
-// they wrap around past a power of two, and lopsided.
-TEST_F(DifferentialTest, TransformsAgreeOnEveryThreadCount) {
-    namespace limbs = engine::limbs;
-    engine::ThreadPool one(1);
-    engine::ThreadPool three(3);
-    const auto value = [](limbs::LimbSpan x) { return mpz_class(limbs::toDigits(x)); };
-    const auto random = [&](std::size_t n) { return limbs::toMagnitude(operands.digits(9 * n)); };
-    for (std::size_t length = 1 << 11; length <= (kSanitized ? 1 << 12 : 1 << 15); length *= 2) {
-        mpz_class modulus;
-        mpz_ui_pow_ui(modulus.get_mpz_t(), 10, 9 * length);
-        modulus -= 1;
-        for (const std::size_t terms :
-             {length - 1, length, length + 1 + operands.below(length / 8), length + length / 2}) {
-            const std::size_t na = terms / 2 + operands.below(terms / 3);
-            const limbs::Magnitude a = random(na);
-            const limbs::Magnitude b = random(terms + 1 - na);
-            const limbs::Magnitude c = random(1 + operands.below(length / 4));
-            for (engine::ThreadPool* pool : {&one, &three}) {
-                const auto product = limbs::multiplyByTransform(a, b, *pool);
-                ASSERT_TRUE(value(product) == value(a) * value(b)) << na << " x " << b.size();
-                ASSERT_EQ(product, limbs::multiplyByTransform(a, b, one));
-                ASSERT_TRUE(value(limbs::squareByTransform(a, *pool)) == value(a) * value(a));
-                ASSERT_TRUE(value(limbs::squareTimesByTransform(c, a, *pool)) ==
-                            value(c) * value(c) * value(a));
-                const auto wrapped = limbs::multiplyCyclicByTransform(a, b, length, *pool);
-                ASSERT_TRUE(value(wrapped) == mpz_class(value(a) * value(b) % modulus));
-            }
-        }
     }
 }
 

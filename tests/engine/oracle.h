@@ -12,6 +12,12 @@
 
 namespace oracle {
 
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+inline constexpr bool kSanitized = true; // some ten times slower: fewer of the long cases
+#else
+inline constexpr bool kSanitized = false;
+#endif
+
 // The exact value of a number text: optional "+" or "-", digits, at most one
 // point. The empty text and a lone sign are zero.
 mpq_class decimalValue(const std::string& text);

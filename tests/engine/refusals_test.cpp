@@ -2,6 +2,9 @@
 // the engine's errors, and then has changed nothing in its arguments; and
 // each long loop stops with Cancelled, not a partial result, when asked to.
 #include "engine/engine.h"
+#include "engine/limbs/divide.h"
+#include "engine/limbs/multiply.h"
+#include "engine/limbs/ntt.h"
 #include "engine/progress.h"
 #include "engine/thread_pool.h"
 #include "oracle.h"
@@ -81,29 +84,47 @@ TEST(RefusalTest, ErrorsLeaveTheArgumentsAsTheyWere) {
     }
 }
 
-// The stop is asked for before the call: the first check of each loop throws.
-// Without it the same calls end, which shows that the stop came from the flag.
+// The stop is asked for before the call: the first check on the way throws,
+// which is the check of the loop that each row's lengths, taken from the
+// kernels' thresholds, lead to. Without the stop the same calls end, and the
+// loops that report their progress give the bar a length.
 TEST(RefusalTest, EachLongLoopStopsWhenAsked) {
-    const Text long7(50'000, '7');
-    const Text long3(50'000, '3');
-    // Karatsuba, the transforms, lopsided slices, a power, long and one-limb
-    // divisions, a digit-power sum, a factorial, the Ackermann recursion
+    namespace limbs = engine::limbs;
+    const auto limbsOf = [](std::size_t n, char digit) { return Text(9 * n, digit); };
+    // Products whose transforms run the two primes on two threads.
+    std::size_t transform = limbs::kParallelTransformLength / 2;
+    while (!limbs::transformPays(transform, transform)) {
+        ++transform;
+    }
+    const std::size_t karatsuba = limbs::kTransformMinimum - 1;
+    const std::size_t slices = limbs::kKaratsubaThreshold;
+    const std::size_t divisor = limbs::kReciprocalDivisorLimbs;
+    const std::size_t quotient = limbs::kReciprocalQuotientLimbs;
+    // the loop, procedure, a, b, whether a loop gives the bar a length
     // clang-format off
-    const std::tuple<const char*, Text, Text> longWork[] = {
-        {"Mulmul", long7.substr(0, 2000), long3.substr(0, 2000)}, {"Mulmul", long7, long3},
-        {"Mulmul", long7.substr(0, 9000), long3.substr(0, 2000)}, {"PuisCalcul", "3", "100000"},
-        {"Divdiv", long7.substr(0, 5000), long3.substr(0, 2000)}, {"Divdiv", "1", "7"}, {"sommepuis", long7, "3"},
-        {"factorial", "9999", ""}, {"ackerman", "5", "0"}};
+    const std::tuple<const char*, const char*, Text, Text, bool> longWork[] = {
+        {"Karatsuba", "Mulmul", limbsOf(karatsuba, '7'), limbsOf(karatsuba, '3'), false},
+        {"transforms on two threads", "Mulmul", limbsOf(transform, '7'), limbsOf(transform, '3'), true},
+        {"squares by transform", "Mulmul", limbsOf(transform, '7'), limbsOf(transform, '7'), true},
+        {"slices", "Mulmul", limbsOf(3 * slices, '7'), limbsOf(slices, '3'), true},
+        {"Newton's reciprocal", "Divdiv", limbsOf(divisor + quotient, '7'), limbsOf(divisor, '3'), true},
+        {"long division", "Divdiv", limbsOf(divisor + quotient, '7'), limbsOf(divisor - 1, '3'), true},
+        {"one-limb division", "Divdiv", "1", "7", true},
+        {"power", "PuisCalcul", "3", "100000", true},
+        {"digit-power sum", "sommepuis", limbsOf(9, '7'), "3", true},
+        {"factorial", "factorial", "9999", "", true},
+        {"Ackermann, A(5, 0) through a power", "ackerman", "5", "0", true}};
     // clang-format on
     for (const bool stop : {true, false}) {
-        for (auto [procedure, first, second] : longWork) {
+        for (auto [loop, procedure, first, second, bar] : longWork) {
             engine::JobControl control;
             control.stopRequested = stop;
             const engine::JobScope scope(control);
             if (stop) {
-                EXPECT_THROW(call(procedure, first, second), engine::Cancelled) << procedure;
+                EXPECT_THROW(call(procedure, first, second), engine::Cancelled) << loop;
             } else {
-                EXPECT_NO_THROW(call(procedure, first, second)) << procedure;
+                EXPECT_NO_THROW(call(procedure, first, second)) << loop;
+                EXPECT_EQ(control.stepsTotal > 0, bar) << loop;
             }
         }
     }
@@ -150,13 +171,6 @@ TEST(RefusalTest, EachWorkerStopsWhenAsked) {
     for (const auto& [hardware, setting, threads] : rows) {
         EXPECT_EQ(engine::threadsFor(hardware, setting), threads) << (setting ? setting : "unset");
     }
-}
-
-TEST(RefusalTest, DivisionsBeyondTheLongestResultAreRefusedBeforeAnyWork) {
-    std::int32_t precision = engine::MaxResultDigits + 1;
-    Text a = "1";
-    Text b = "7";
-    EXPECT_THROW(engine::Divdiv(a, b, precision), engine::OutOfRange);
 }
 
 } // namespace

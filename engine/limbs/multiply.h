@@ -1,0 +1,43 @@
+// The product kernels that multiply() and square() choose between, each
+// callable alone, and the lengths at which the choice changes. Called alone,
+// a kernel gives its own answer: no other kernel can stand in for it.
+#pragma once
+
+#include "engine/limbs/magnitude.h"
+
+namespace engine::limbs {
+
+// Operands shorter than this many limbs (on the shorter side) are multiplied
+// by schoolbook; from it on Karatsuba splits them. Chosen from instruction
+// counts (valgrind --tool=cachegrind) of multiply and square at 32 to 512
+// limbs for thresholds of 32 to 192: schoolbook's vectorised column sums
+// cost the same as one Karatsuba level between 64 and 96 limbs for products
+// and between 96 and 128 for squares; the wall times of BM_Multiply and
+// BM_Square agree within their noise.
+inline constexpr std::size_t kKaratsubaThreshold = 80;
+inline constexpr std::size_t kKaratsubaSquareThreshold = 112;
+
+// Schoolbook's 64-bit column sums take at most this many products of two
+// limbs (each below 10^18) between two carry propagations.
+inline constexpr std::size_t kRowsPerCarry = 18;
+
+// Below this many limbs on the shorter side the transform never pays; from it
+// on a cost model decides (transformPays).
+inline constexpr std::size_t kTransformMinimum = 512;
+
+// True when multiply() gives a product of na by nb limbs to the transforms.
+bool transformPays(std::size_t na, std::size_t nb);
+
+// a * b and a * a by schoolbook, for any lengths (a not empty for the square).
+Magnitude multiplySchoolbook(LimbSpan a, LimbSpan b);
+Magnitude squareSchoolbook(LimbSpan a);
+// One Karatsuba split of a * b, for operands whose shorter one is longer than
+// half the longer (rounded up), and of a * a for at least two limbs; the
+// halves are multiplied as multiply() would below the transforms.
+Magnitude multiplyByKaratsuba(LimbSpan a, LimbSpan b);
+Magnitude squareByKaratsuba(LimbSpan a);
+// a * b for a shorter operand of at most half the longer (rounded up), not
+// empty: the longer cut into slices as long as the shorter.
+Magnitude multiplyBySlices(LimbSpan a, LimbSpan b);
+
+} // namespace engine::limbs
