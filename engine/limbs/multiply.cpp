@@ -72,10 +72,6 @@ bool squareTimesPays(std::size_t nr, std::size_t np) {
            transformCost(2 * nr + np) < square + product;
 }
 
-// Column sums of 64 bits take at most this many products of two limbs
-// (each below 10^18) between two carry propagations.
-constexpr std::size_t kRowsPerCarry = 18;
-
 // A bump allocator over one block of limbs, handed down the recursion by
 // value so that what a call takes is free again when it returns.
 class Scratch {
@@ -120,31 +116,43 @@ private:
     std::uint64_t* data_ = local_.data();
 };
 
-// Leaves every column below the base, carrying upwards; the last column
-// takes what is left over.
-void propagateCarries(std::uint64_t* columns, std::size_t n) {
+// Column sums of 64 bits take at most this many products of two limbs (each
+// below 10^18) on top of what splitColumns leaves in a column.
+constexpr std::size_t kRowsPerCarry = 18;
+
+// Keeps the part of each column of [first, last) below the base and adds the
+// rest to the column above, columns[last] included; every column is then below
+// kLimbBase + 2^64 / kLimbBase. What a column hands up comes from its own sum,
+// not from one that waits for the carry from below, so the columns do not
+// wait for each other: carrying one column at a time from the bottom up would
+// chain a division by the base per column and cost more than the rows.
+void splitColumns(std::uint64_t* columns, std::size_t first, std::size_t last) {
     std::uint64_t carry = 0;
-    for (std::size_t k = 0; k + 1 < n; ++k) {
-        const std::uint64_t value = columns[k] + carry;
-        columns[k] = value % kLimbBase;
+    for (std::size_t k = first; k < last; ++k) {
+        const std::uint64_t value = columns[k];
+        columns[k] = value % kLimbBase + carry;
         carry = value / kLimbBase;
     }
-    columns[n - 1] += carry;
+    columns[last] += carry;
 }
 
-void storeColumns(Limb* r, const std::uint64_t* columns, std::size_t n) {
+// r[0, n) = the columns as limbs. Two splits leave each column below
+// kLimbBase + 19, so that carrying from the bottom up takes a comparison.
+void storeColumns(Limb* r, std::uint64_t* columns, std::size_t n) {
+    splitColumns(columns, 0, n - 1);
+    splitColumns(columns, 0, n - 1);
     std::uint64_t carry = 0;
     for (std::size_t k = 0; k < n; ++k) {
         const std::uint64_t value = columns[k] + carry;
-        r[k] = static_cast<Limb>(value % kLimbBase);
-        carry = value / kLimbBase;
+        carry = value >= kLimbBase ? 1 : 0;
+        r[k] = static_cast<Limb>(value - carry * kLimbBase);
     }
     assert(carry == 0);
 }
 
 // r[0, na + nb) = a * b by schoolbook: each row adds a[i] * b[j] into 64-bit
-// column sums, in a loop the compiler vectorises; carries are propagated once
-// every kRowsPerCarry rows.
+// column sums, in a loop the compiler vectorises; the columns that a run of
+// kRowsPerCarry rows touched are split after it.
 void multiplyBasecase(Limb* r, const Limb* a, std::size_t na, const Limb* b, std::size_t nb) {
     ColumnSums columns(na + nb);
     for (std::size_t j = 0; j < nb; ++j) {
@@ -154,7 +162,7 @@ void multiplyBasecase(Limb* r, const Limb* a, std::size_t na, const Limb* b, std
             row[i] += a[i] * factor;
         }
         if ((j + 1) % kRowsPerCarry == 0) {
-            propagateCarries(columns.data(), j + na + 1);
+            splitColumns(columns.data(), j + 1 - kRowsPerCarry, j + na);
         }
     }
     storeColumns(r, columns.data(), na + nb);
@@ -172,19 +180,15 @@ void squareBasecase(Limb* r, const Limb* a, std::size_t n) {
             row[k] += rest[k] * factor;
         }
         if ((i + 1) % kRowsPerCarry == 0) {
-            propagateCarries(columns.data(), 2 * n);
+            splitColumns(columns.data(), 2 * (i + 1 - kRowsPerCarry) + 1, i + n);
         }
     }
-    propagateCarries(columns.data(), 2 * n);
-    std::uint64_t carry = 0;
+    splitColumns(columns.data(), 0, 2 * n - 1);
     for (std::size_t k = 0; k < 2 * n; ++k) {
         const std::uint64_t diagonal = std::uint64_t{a[k / 2]} * a[k / 2];
-        const std::uint64_t half = k % 2 == 0 ? diagonal % kLimbBase : diagonal / kLimbBase;
-        const std::uint64_t value = 2 * columns[k] + half + carry;
-        r[k] = static_cast<Limb>(value % kLimbBase);
-        carry = value / kLimbBase;
+        columns[k] = 2 * columns[k] + (k % 2 == 0 ? diagonal % kLimbBase : diagonal / kLimbBase);
     }
-    assert(carry == 0);
+    storeColumns(r, columns.data(), 2 * n);
 }
 
 // d[0, n) = |x[0, n) - y[0, ny)| with ny <= n; true when x < y.
