@@ -80,12 +80,31 @@ struct Division {
     Magnitude quotient;
     Magnitude remainder;
 };
+// Long division, divide-and-conquer division or Newton's reciprocal, by the
+// lengths of the quotient and the divisor.
 Division divide(LimbSpan numerator, LimbSpan divisor);
-// The two ways that divide() chooses between: Knuth's long division, whose
-// cost grows with the product of the quotient's and the divisor's lengths,
-// and Newton's reciprocal, which costs a few long products; and the choice.
+
+// Long division, whose cost grows with the product of the quotient's and the
+// divisor's lengths.
 Division divideSchoolbook(LimbSpan numerator, LimbSpan divisor);
+
+// Divide-and-conquer division, about two products of the divisor's length:
+// the quotient in halves down to pieces of fewer than kRecursiveDivisionLimbs
+// limbs, which long division finds. divide() takes it for divisors of
+// kRecursiveDivisorLimbs and more and quotients of kRecursiveQuotientLimbs
+// and more, unless both are long enough for the reciprocal.
+inline constexpr std::size_t kRecursiveDivisionLimbs = 40;
+inline constexpr std::size_t kRecursiveDivisorLimbs = 240;
+inline constexpr std::size_t kRecursiveQuotientLimbs = 160;
+Division divideRecursive(LimbSpan numerator, LimbSpan divisor);
+
+// Newton's reciprocal, which costs a few long products and pays for long
+// quotients by long divisors: divisors of kReciprocalDivisorLimbs and more
+// with quotients of kReciprocalQuotientLimbs and more, and every quotient of
+// at least kRecursiveQuotientLimbs by divisors of kReciprocalAlwaysLimbs and more.
+inline constexpr std::size_t kReciprocalDivisorLimbs = 1500;
+inline constexpr std::size_t kReciprocalQuotientLimbs = 2048;
+inline constexpr std::size_t kReciprocalAlwaysLimbs = 8192;
 Division divideByReciprocal(LimbSpan numerator, LimbSpan divisor);
-bool reciprocalPays(std::size_t numeratorLimbs, std::size_t divisorLimbs);
 
 } // namespace engine::limbs

@@ -117,8 +117,11 @@ private:
 };
 
 // Column sums of 64 bits take at most this many products of two limbs (each
-// below 10^18) on top of what splitColumns leaves in a column.
-constexpr std::size_t kRowsPerCarry = 18;
+// below 10^18) on top of what splitColumns leaves in a column; a multiple of
+// the rows that the schoolbook product adds at once.
+constexpr std::size_t kRowsPerCarry = 16;
+constexpr std::size_t kRowsAtOnce = 4;
+static_assert(kRowsPerCarry % kRowsAtOnce == 0);
 
 // Keeps the part of each column of [first, last) below the base and adds the
 // rest to the column above, columns[last] included; every column is then below
@@ -150,19 +153,48 @@ void storeColumns(Limb* r, std::uint64_t* columns, std::size_t n) {
     assert(carry == 0);
 }
 
-// r[0, na + nb) = a * b by schoolbook: each row adds a[i] * b[j] into 64-bit
-// column sums, in a loop the compiler vectorises; the columns that a run of
-// kRowsPerCarry rows touched are split after it.
+// columns[k] += a[k] b[0] + a[k - 1] b[1] + a[k - 2] b[2] + a[k - 3] b[3],
+// for every k where one of them is a product: four rows at once, so that a
+// column is loaded and stored once for four products, in a loop the
+// compiler vectorises. Rows added one at a time would also load each column
+// soon after the row before stored it, at another alignment.
+void addFourRows(std::uint64_t* columns, const Limb* a, std::size_t na, const Limb* b) {
+    const std::uint64_t b0 = b[0];
+    const std::uint64_t b1 = b[1];
+    const std::uint64_t b2 = b[2];
+    const std::uint64_t b3 = b[3];
+    const auto edge = [&](std::size_t k) {
+        const auto limb = [&](std::size_t i) { return i < na ? std::uint64_t{a[i]} : 0; };
+        columns[k] += limb(k) * b0 + limb(k - 1) * b1 + limb(k - 2) * b2 + limb(k - 3) * b3;
+    };
+    for (std::size_t k = 0; k < 3; ++k) {
+        edge(k);
+    }
+    for (std::size_t k = 3; k < na; ++k) {
+        columns[k] += a[k] * b0 + a[k - 1] * b1 + a[k - 2] * b2 + a[k - 3] * b3;
+    }
+    for (std::size_t k = std::max<std::size_t>(na, 3); k < na + 3; ++k) {
+        edge(k);
+    }
+}
+
+// r[0, na + nb) = a * b by schoolbook: rows of a[i] * b[j] added into 64-bit
+// column sums, four at a time; the columns that a run of kRowsPerCarry rows
+// touched are split after it.
 void multiplyBasecase(Limb* r, const Limb* a, std::size_t na, const Limb* b, std::size_t nb) {
     ColumnSums columns(na + nb);
-    for (std::size_t j = 0; j < nb; ++j) {
+    std::size_t j = 0;
+    for (; j + kRowsAtOnce <= nb; j += kRowsAtOnce) {
+        addFourRows(columns.data() + j, a, na, b + j);
+        if ((j + kRowsAtOnce) % kRowsPerCarry == 0) {
+            splitColumns(columns.data(), j + kRowsAtOnce - kRowsPerCarry, j + na + 3);
+        }
+    }
+    for (; j < nb; ++j) {
         const std::uint64_t factor = b[j];
         std::uint64_t* row = columns.data() + j;
         for (std::size_t i = 0; i < na; ++i) {
             row[i] += a[i] * factor;
-        }
-        if ((j + 1) % kRowsPerCarry == 0) {
-            splitColumns(columns.data(), j + 1 - kRowsPerCarry, j + na);
         }
     }
     storeColumns(r, columns.data(), na + nb);

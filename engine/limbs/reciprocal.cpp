@@ -18,15 +18,6 @@ namespace engine::limbs {
 
 namespace {
 
-// The divisor and the quotient need this many limbs before the reciprocal
-// beats long division. Timed (best of 5) for divisors of 40 to 8,000 limbs
-// and quotients of a quarter to 8 times as long: long division costs about
-// nQ nB, the reciprocal a few products per block of nB quotient limbs; the
-// reciprocal wins from about 120 divisor limbs and 40 quotient limbs on, by
-// 2 to 8 times from 1,000 limbs on.
-constexpr std::size_t kReciprocalDivisorLimbs = 160;
-constexpr std::size_t kReciprocalQuotientLimbs = 40;
-
 // Reciprocals of this many limbs or fewer are found by long division.
 constexpr std::size_t kExactReciprocalLimbs = 16;
 
@@ -174,11 +165,6 @@ std::optional<Division> divideChunk(LimbSpan numerator, LimbSpan divisor, LimbSp
 }
 
 } // namespace
-
-bool reciprocalPays(std::size_t numeratorLimbs, std::size_t divisorLimbs) {
-    return divisorLimbs >= kReciprocalDivisorLimbs &&
-           numeratorLimbs >= divisorLimbs + kReciprocalQuotientLimbs;
-}
 
 // A quotient longer than the divisor is found in blocks as long as the
 // divisor, from the top, each with the same reciprocal: the remainder of one
