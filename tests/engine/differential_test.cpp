@@ -20,16 +20,17 @@ constexpr bool kSanitized = true; // some ten times slower: fewer of the long ca
 constexpr bool kSanitized = false;
 #endif
 
-// Lengths around the kernels' boundaries, in limbs of 9 digits: 18 rows between
-// two carry passes of schoolbook, quotients by reciprocal from 40 limbs,
-// Karatsuba from 80 (squares 112), divisors by reciprocal from 160, transforms
-// from about 1,000 (squares of equal operands take their own paths), and the
-// remainders of long quotients modulo B^4096 - 1 up to 4,093 divisor limbs,
-// modulo B^8192 - 1 from 4,094.
+// Lengths around the kernels' boundaries, in limbs of 9 digits: schoolbook
+// rows four at a time and 16 between two carry passes, Karatsuba from 80
+// (squares 112), the division's thresholds (see DivisionsAgreeAcrossTheirThresholds),
+// transforms from about 1,000 (squares of equal operands take their own
+// paths), and the remainders of long quotients modulo B^4096 - 1 up to 4,093
+// divisor limbs, modulo B^8192 - 1 from 4,094.
 std::vector<std::size_t> boundaryDigits() {
     std::vector<std::size_t> digits{1, 8};
     for (const std::size_t limbs :
-         {1, 2, 18, 19, 40, 41, 80, 81, 112, 113, 160, 161, 1000, 1025, 4093, 4094, 4097, 8191}) {
+         {1,   2,   3,   4,   5,    16,   17,   40,   41,   80,   81,  112,
+          113, 160, 161, 240, 1000, 1025, 1500, 4093, 4094, 4097, 8191}) {
         digits.push_back(9 * limbs - 1);
         digits.push_back(9 * limbs);
     }
@@ -242,6 +243,48 @@ TEST_F(DifferentialTest, TransformsAgreeOnEveryThreadCount) {
                             value(c) * value(c) * value(a));
                 const auto wrapped = limbs::multiplyCyclicByTransform(a, b, length, *pool);
                 ASSERT_TRUE(value(wrapped) == mpz_class(value(a) * value(b) % modulus));
+            }
+        }
+    }
+}
+
+// Each division of limbs gives GMP's quotient and remainder either side of the
+// lengths where divide() changes method (the recursion's pieces cross
+// kRecursiveDivisionLimbs on the way down), on random limbs and runs of 9s
+// and 0s, with remainders of 0, of b - 1 and random.
+TEST_F(DifferentialTest, DivisionsAgreeAcrossTheirThresholds) {
+    namespace limbs = engine::limbs;
+    const auto value = [](limbs::LimbSpan x) { return mpz_class(limbs::toDigits(x)); };
+    const std::size_t recursive = limbs::kRecursiveDivisorLimbs;
+    const std::size_t quotient = limbs::kRecursiveQuotientLimbs;
+    const std::size_t reciprocal = limbs::kReciprocalDivisorLimbs;
+    const std::size_t longQuotient = limbs::kReciprocalQuotientLimbs;
+    const std::size_t always = limbs::kReciprocalAlwaysLimbs;
+    for (const auto& [divisorLimbs, quotientLimbs] :
+         std::initializer_list<std::pair<std::size_t, std::size_t>>{
+             {2, 1},
+             {3, 2 * limbs::kRecursiveDivisionLimbs},
+             {recursive - 1, quotient},
+             {recursive, quotient - 1},
+             {recursive, quotient},
+             {recursive, 3 * recursive + 1},
+             {reciprocal - 1, longQuotient},
+             {reciprocal, longQuotient - 1},
+             {reciprocal, longQuotient},
+             {always - 1, quotient},
+             {always, quotient}}) {
+        const mpz_class b(operands.digits(9 * divisorLimbs));
+        const mpz_class q(operands.digits(9 * quotientLimbs - operands.below(9)));
+        for (const mpz_class& r : {mpz_class(0), mpz_class(b - 1), mpz_class(b / 3)}) {
+            const mpz_class a = q * b + r;
+            const auto dividend = limbs::toMagnitude(a.get_str());
+            const auto divisor = limbs::toMagnitude(b.get_str());
+            for (const auto& division :
+                 {limbs::divide(dividend, divisor), limbs::divideSchoolbook(dividend, divisor),
+                  limbs::divideRecursive(dividend, divisor),
+                  limbs::divideByReciprocal(dividend, divisor)}) {
+                ASSERT_TRUE(value(division.quotient) == q && value(division.remainder) == r)
+                    << divisorLimbs << " by " << quotientLimbs << " limbs";
             }
         }
     }
