@@ -1,7 +1,8 @@
-// The two quotient kernels that divide() chooses between, each callable
-// alone, and the lengths at which the choice changes: Knuth's long division,
-// whose cost grows with the product of the quotient's and the divisor's
-// lengths, and Newton's reciprocal, which costs a few long products.
+// The three quotient kernels that divide() chooses between, each callable
+// alone, and the lengths at which the choice changes: long division, whose
+// cost grows with the product of the quotient's and the divisor's lengths;
+// divide-and-conquer division, about two products; and Newton's reciprocal,
+// a few long products per block.
 #pragma once
 
 #include "engine/limbs/magnitude.h"
@@ -10,14 +11,22 @@
 
 namespace engine::limbs {
 
-// The divisor and the quotient need this many limbs before the reciprocal
-// beats long division. Timed (best of 5) for divisors of 40 to 8,000 limbs
-// and quotients of a quarter to 8 times as long: long division costs about
-// nQ nB, the reciprocal a few products per block of nB quotient limbs; the
-// reciprocal wins from about 120 divisor limbs and 40 quotient limbs on, by
-// 2 to 8 times from 1,000 limbs on.
-inline constexpr std::size_t kReciprocalDivisorLimbs = 160;
-inline constexpr std::size_t kReciprocalQuotientLimbs = 40;
+// Long division takes divisors below kRecursiveDivisorLimbs or quotients below
+// kRecursiveQuotientLimbs; the recursion takes the rest, but for divisors of
+// kReciprocalDivisorLimbs and more with quotients of kReciprocalQuotientLimbs
+// and more, and every divisor of kReciprocalAlwaysLimbs and more, which go to
+// Newton's reciprocal. Timed for divisors of 40 to 16,000 limbs and quotients
+// of 20 to 16,000: the recursion costs about two products of the divisor's
+// length, the reciprocal a few products per block as long as the divisor.
+inline constexpr std::size_t kRecursiveDivisorLimbs = 240;
+inline constexpr std::size_t kRecursiveQuotientLimbs = 160;
+inline constexpr std::size_t kReciprocalDivisorLimbs = 1500;
+inline constexpr std::size_t kReciprocalQuotientLimbs = 2048;
+inline constexpr std::size_t kReciprocalAlwaysLimbs = 8192;
+
+// The recursion leaves quotients shorter than this to long division (pieces
+// of 24 to 120 limbs all timed alike).
+inline constexpr std::size_t kRecursiveDivisionLimbs = 40;
 
 // Reciprocals of this many limbs or fewer are found by long division.
 inline constexpr std::size_t kExactReciprocalLimbs = 16;
@@ -29,13 +38,19 @@ inline constexpr int kMaxCorrections = 8;
 // One-limb divisors check for cancellation every this many limbs.
 inline constexpr std::size_t kLimbsPerCheck = 4096;
 
-bool reciprocalPays(std::size_t numeratorLimbs, std::size_t divisorLimbs);
+enum class DivisionKernel { Schoolbook, Recursive, Reciprocal };
+// The kernel that divide() takes, by the thresholds above.
+DivisionKernel divisionKernelFor(std::size_t quotientLimbs, std::size_t divisorLimbs);
 
-// Knuth's long division (one pass for a one-limb divisor); divisor > 0.
+// Long division (one pass for a one-limb divisor); divisor > 0.
 Division divideSchoolbook(LimbSpan numerator, LimbSpan divisor);
+// Divide-and-conquer division (Burnikel-Ziegler), about two products of the
+// divisor's length: the quotient in halves down to pieces shorter than
+// kRecursiveDivisionLimbs, which long division finds. No fallback.
+Division divideRecursive(LimbSpan numerator, LimbSpan divisor);
 // Newton's reciprocal, for a numerator at least as long as the divisor;
 // empty when an estimate needed more than kMaxCorrections corrections, which
-// divide() then leaves to long division.
+// divide() then leaves to the recursion.
 std::optional<Division> divideByReciprocal(LimbSpan numerator, LimbSpan divisor);
 
 } // namespace engine::limbs

@@ -84,7 +84,8 @@ struct Division {
     Magnitude quotient;
     Magnitude remainder;
 };
-// Long division or Newton's reciprocal by size (divide.h).
+// Long division, divide-and-conquer division or Newton's reciprocal, by the
+// lengths of the quotient and the divisor (divide.h).
 Division divide(LimbSpan numerator, LimbSpan divisor);
 
 } // namespace engine::limbs

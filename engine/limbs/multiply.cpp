@@ -100,41 +100,80 @@ private:
     std::uint64_t* data_ = local_.data();
 };
 
-// Leaves every column below the base, carrying upwards; the last column
-// takes what is left over.
-void propagateCarries(std::uint64_t* columns, std::size_t n) {
+static_assert(kRowsPerCarry % kRowsAtOnce == 0);
+
+// Keeps the part of each column of [first, last) below the base and adds the
+// rest to the column above, columns[last] included; every column is then below
+// kLimbBase + 2^64 / kLimbBase. What a column hands up comes from its own sum,
+// not from one that waits for the carry from below, so the columns do not
+// wait for each other: carrying one column at a time from the bottom up would
+// chain a division by the base per column and cost more than the rows.
+void splitColumns(std::uint64_t* columns, std::size_t first, std::size_t last) {
     std::uint64_t carry = 0;
-    for (std::size_t k = 0; k + 1 < n; ++k) {
-        const std::uint64_t value = columns[k] + carry;
-        columns[k] = value % kLimbBase;
+    for (std::size_t k = first; k < last; ++k) {
+        const std::uint64_t value = columns[k];
+        columns[k] = value % kLimbBase + carry;
         carry = value / kLimbBase;
     }
-    columns[n - 1] += carry;
+    columns[last] += carry;
 }
 
-void storeColumns(Limb* r, const std::uint64_t* columns, std::size_t n) {
+// r[0, n) = the columns as limbs. Two splits leave each column below
+// kLimbBase + 19, so that carrying from the bottom up takes a comparison.
+void storeColumns(Limb* r, std::uint64_t* columns, std::size_t n) {
+    splitColumns(columns, 0, n - 1);
+    splitColumns(columns, 0, n - 1);
     std::uint64_t carry = 0;
     for (std::size_t k = 0; k < n; ++k) {
         const std::uint64_t value = columns[k] + carry;
-        r[k] = static_cast<Limb>(value % kLimbBase);
-        carry = value / kLimbBase;
+        carry = value >= kLimbBase ? 1 : 0;
+        r[k] = static_cast<Limb>(value - carry * kLimbBase);
     }
     assert(carry == 0);
 }
 
-// r[0, na + nb) = a * b by schoolbook: each row adds a[i] * b[j] into 64-bit
-// column sums, in a loop the compiler vectorises; carries are propagated once
-// every kRowsPerCarry rows.
+// columns[k] += a[k] b[0] + a[k - 1] b[1] + a[k - 2] b[2] + a[k - 3] b[3],
+// for every k where one of them is a product: four rows at once, so that a
+// column is loaded and stored once for four products, in a loop the
+// compiler vectorises. Rows added one at a time would also load each column
+// soon after the row before stored it, at another alignment.
+void addFourRows(std::uint64_t* columns, const Limb* a, std::size_t na, const Limb* b) {
+    const std::uint64_t b0 = b[0];
+    const std::uint64_t b1 = b[1];
+    const std::uint64_t b2 = b[2];
+    const std::uint64_t b3 = b[3];
+    const auto edge = [&](std::size_t k) {
+        const auto limb = [&](std::size_t i) { return i < na ? std::uint64_t{a[i]} : 0; };
+        columns[k] += limb(k) * b0 + limb(k - 1) * b1 + limb(k - 2) * b2 + limb(k - 3) * b3;
+    };
+    for (std::size_t k = 0; k < 3; ++k) {
+        edge(k);
+    }
+    for (std::size_t k = 3; k < na; ++k) {
+        columns[k] += a[k] * b0 + a[k - 1] * b1 + a[k - 2] * b2 + a[k - 3] * b3;
+    }
+    for (std::size_t k = std::max<std::size_t>(na, 3); k < na + 3; ++k) {
+        edge(k);
+    }
+}
+
+// r[0, na + nb) = a * b by schoolbook: rows of a[i] * b[j] added into 64-bit
+// column sums, four at a time; the columns that a run of kRowsPerCarry rows
+// touched are split after it.
 void multiplyBasecase(Limb* r, const Limb* a, std::size_t na, const Limb* b, std::size_t nb) {
     ColumnSums columns(na + nb);
-    for (std::size_t j = 0; j < nb; ++j) {
+    std::size_t j = 0;
+    for (; j + kRowsAtOnce <= nb; j += kRowsAtOnce) {
+        addFourRows(columns.data() + j, a, na, b + j);
+        if ((j + kRowsAtOnce) % kRowsPerCarry == 0) {
+            splitColumns(columns.data(), j + kRowsAtOnce - kRowsPerCarry, j + na + 3);
+        }
+    }
+    for (; j < nb; ++j) {
         const std::uint64_t factor = b[j];
         std::uint64_t* row = columns.data() + j;
         for (std::size_t i = 0; i < na; ++i) {
             row[i] += a[i] * factor;
-        }
-        if ((j + 1) % kRowsPerCarry == 0) {
-            propagateCarries(columns.data(), j + na + 1);
         }
     }
     storeColumns(r, columns.data(), na + nb);
@@ -152,19 +191,15 @@ void squareBasecase(Limb* r, const Limb* a, std::size_t n) {
             row[k] += rest[k] * factor;
         }
         if ((i + 1) % kRowsPerCarry == 0) {
-            propagateCarries(columns.data(), 2 * n);
+            splitColumns(columns.data(), 2 * (i + 1 - kRowsPerCarry) + 1, i + n);
         }
     }
-    propagateCarries(columns.data(), 2 * n);
-    std::uint64_t carry = 0;
+    splitColumns(columns.data(), 0, 2 * n - 1);
     for (std::size_t k = 0; k < 2 * n; ++k) {
         const std::uint64_t diagonal = std::uint64_t{a[k / 2]} * a[k / 2];
-        const std::uint64_t half = k % 2 == 0 ? diagonal % kLimbBase : diagonal / kLimbBase;
-        const std::uint64_t value = 2 * columns[k] + half + carry;
-        r[k] = static_cast<Limb>(value % kLimbBase);
-        carry = value / kLimbBase;
+        columns[k] = 2 * columns[k] + (k % 2 == 0 ? diagonal % kLimbBase : diagonal / kLimbBase);
     }
-    assert(carry == 0);
+    storeColumns(r, columns.data(), 2 * n);
 }
 
 // d[0, n) = |x[0, n) - y[0, ny)| with ny <= n; true when x < y.

@@ -18,8 +18,10 @@ inline constexpr std::size_t kKaratsubaThreshold = 80;
 inline constexpr std::size_t kKaratsubaSquareThreshold = 112;
 
 // Schoolbook's 64-bit column sums take at most this many products of two
-// limbs (each below 10^18) between two carry propagations.
-inline constexpr std::size_t kRowsPerCarry = 18;
+// limbs (each below 10^18) on top of what a carry pass leaves in a column;
+// the product adds kRowsAtOnce rows at a time, of which this is a multiple.
+inline constexpr std::size_t kRowsPerCarry = 16;
+inline constexpr std::size_t kRowsAtOnce = 4;
 
 // Below this many limbs on the shorter side the transform never pays; from it
 // on a cost model decides (transformPays).

@@ -160,11 +160,6 @@ std::optional<Division> divideChunk(LimbSpan numerator, LimbSpan divisor, LimbSp
 
 } // namespace
 
-bool reciprocalPays(std::size_t numeratorLimbs, std::size_t divisorLimbs) {
-    return divisorLimbs >= kReciprocalDivisorLimbs &&
-           numeratorLimbs >= divisorLimbs + kReciprocalQuotientLimbs;
-}
-
 // A quotient longer than the divisor is found in blocks as long as the
 // divisor, from the top, each with the same reciprocal: the remainder of one
 // block, followed by the next limbs of the numerator, is the next chunk.

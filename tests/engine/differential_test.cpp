@@ -13,16 +13,17 @@ namespace {
 
 using engine::Text;
 
-// Lengths around the kernels' boundaries, in limbs of 9 digits: 18 rows between
-// two carry passes of schoolbook, quotients by reciprocal from 40 limbs,
-// Karatsuba from 80 (squares 112), divisors by reciprocal from 160, transforms
-// from about 1,000 (squares of equal operands take their own paths), and the
-// remainders of long quotients modulo B^4096 - 1 up to 4,093 divisor limbs,
-// modulo B^8192 - 1 from 4,094.
+// Lengths around the kernels' boundaries, in limbs of 9 digits: schoolbook
+// rows four at a time and 16 between two carry passes, Karatsuba from 80
+// (squares 112), the division's thresholds (engine/limbs/divide.h),
+// transforms from about 1,000 (squares of equal operands take their own
+// paths), and the remainders of long quotients modulo B^4096 - 1 up to 4,093
+// divisor limbs, modulo B^8192 - 1 from 4,094.
 std::vector<std::size_t> boundaryDigits() {
     std::vector<std::size_t> digits{1, 8};
     for (const std::size_t limbs :
-         {1, 2, 18, 19, 40, 41, 80, 81, 112, 113, 160, 161, 1000, 1025, 4093, 4094, 4097, 8191}) {
+         {1,   2,   3,   4,   5,    16,   17,   40,   41,   80,   81,  112,
+          113, 160, 161, 240, 1000, 1025, 1500, 4093, 4094, 4097, 8191}) {
         digits.push_back(9 * limbs - 1);
         digits.push_back(9 * limbs);
     }

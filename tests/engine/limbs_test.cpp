@@ -85,13 +85,16 @@ protected:
 
 TEST_F(LimbsTest, ProductKernels) {
     const std::size_t rows = limbs::kRowsPerCarry;
+    const std::size_t atOnce = limbs::kRowsAtOnce;
     const std::size_t kara = limbs::kKaratsubaThreshold;
     const std::size_t karaSquare = limbs::kKaratsubaSquareThreshold;
-    // One and two limbs, either side of a carry pass and of each Karatsuba threshold.
+    // One and two limbs, either side of the rows added at once, of a carry
+    // pass and of each Karatsuba threshold.
     for (const std::size_t na :
          Lengths{1, 2, rows - 1, rows, rows + 1, kara - 1, kara, karaSquare}) {
         expectProducts("square by schoolbook", squareOf(limbs::squareSchoolbook), na, na, true);
-        for (const std::size_t nb : Lengths{1, 2, rows, rows + 1, kara - 1, kara, karaSquare - 1}) {
+        for (const std::size_t nb : Lengths{1, 2, atOnce - 1, atOnce, atOnce + 1, rows, rows + 1,
+                                            kara - 1, kara, karaSquare - 1}) {
             expectProducts("schoolbook", limbs::multiplySchoolbook, na, nb);
         }
     }
@@ -154,18 +157,23 @@ TEST_F(LimbsTest, TransformKernels) {
 }
 
 // Numerators q d + r for r = 0, d - 1 or random, where an estimated quotient
-// is most often a unit off; divisors either side of the exact reciprocal, of
-// the reciprocal's threshold and of a doubling of the modulus B^n - 1 by
-// which a remainder is found; quotients either side of the reciprocal's
-// threshold and of its blocks. The reciprocal must never give up.
+// is most often a unit off; divisors and quotients either side of the exact
+// reciprocal, of each threshold of divide() and of a doubling of the modulus
+// B^n - 1 by which a remainder is found; quotients as long as the divisor and
+// longer, so that the recursion's pieces cross the length that long division
+// finishes, and the reciprocal runs several blocks. The reciprocal must never
+// give up.
 TEST_F(LimbsTest, QuotientKernels) {
     const std::size_t exact = limbs::kExactReciprocalLimbs;
+    const std::size_t recursive = limbs::kRecursiveDivisorLimbs;
+    const std::size_t pieces = limbs::kRecursiveQuotientLimbs;
     const std::size_t divisors = limbs::kReciprocalDivisorLimbs;
     const std::size_t quotients = limbs::kReciprocalQuotientLimbs;
     const std::size_t modulus = 2 * limbs::kTransformMinimum; // the remainder's, from nd + 3 limbs
-    for (const std::size_t nd :
-         Lengths{1, 2, exact, exact + 1, divisors - 1, divisors, modulus - 3, modulus - 2}) {
-        for (const std::size_t nq : Lengths{1, 2, quotients - 1, quotients, nd + 1, 3 * nd - 1}) {
+    for (const std::size_t nd : Lengths{1, 2, exact, exact + 1, recursive - 1, recursive,
+                                        divisors - 1, divisors, modulus - 3, modulus - 2}) {
+        for (const std::size_t nq :
+             Lengths{1, 2, pieces - 1, pieces, quotients - 1, quotients, nd + 1, 3 * nd - 1}) {
             Magnitude divisor = limbsOf(nd, draw.below(kKindCount));
             divisor[0] = value(divisor) == 0 ? 1 : divisor[0];
             const mpz_class d = value(divisor);
@@ -174,8 +182,11 @@ TEST_F(LimbsTest, QuotientKernels) {
                 const mpz_class n = q * d + r;
                 const Magnitude numerator = limbs::toMagnitude(n.get_str());
                 SCOPED_TRACE(testing::Message() << numerator.size() << " by " << nd << " limbs");
-                const limbs::Division schoolbook = limbs::divideSchoolbook(numerator, divisor);
-                ASSERT_TRUE(value(schoolbook.quotient) == q && value(schoolbook.remainder) == r);
+                for (const limbs::Division& division :
+                     {limbs::divideSchoolbook(numerator, divisor),
+                      limbs::divideRecursive(numerator, divisor)}) {
+                    ASSERT_TRUE(value(division.quotient) == q && value(division.remainder) == r);
+                }
                 if (limbs::trimmed(numerator).size() < limbs::trimmed(divisor).size()) {
                     continue;
                 }

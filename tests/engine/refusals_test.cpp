@@ -100,6 +100,8 @@ TEST(RefusalTest, EachLongLoopStopsWhenAsked) {
     const std::size_t slices = limbs::kKaratsubaThreshold;
     const std::size_t divisor = limbs::kReciprocalDivisorLimbs;
     const std::size_t quotient = limbs::kReciprocalQuotientLimbs;
+    const std::size_t recursive = limbs::kRecursiveDivisorLimbs;
+    const std::size_t halves = limbs::kRecursiveQuotientLimbs;
     // the loop, procedure, a, b, whether a loop gives the bar a length
     // clang-format off
     const std::tuple<const char*, const char*, Text, Text, bool> longWork[] = {
@@ -108,7 +110,8 @@ TEST(RefusalTest, EachLongLoopStopsWhenAsked) {
         {"squares by transform", "Mulmul", limbsOf(transform, '7'), limbsOf(transform, '7'), true},
         {"slices", "Mulmul", limbsOf(3 * slices, '7'), limbsOf(slices, '3'), true},
         {"Newton's reciprocal", "Divdiv", limbsOf(divisor + quotient, '7'), limbsOf(divisor, '3'), true},
-        {"long division", "Divdiv", limbsOf(divisor + quotient, '7'), limbsOf(divisor - 1, '3'), true},
+        {"divide-and-conquer division", "Divdiv", limbsOf(recursive + halves, '7'), limbsOf(recursive, '3'), true},
+        {"long division", "Divdiv", limbsOf(divisor + quotient, '7'), limbsOf(recursive - 1, '3'), true},
         {"one-limb division", "Divdiv", "1", "7", true},
         {"power", "PuisCalcul", "3", "100000", true},
         {"digit-power sum", "sommepuis", limbsOf(9, '7'), "3", true},
