@@ -202,18 +202,58 @@ void squareBasecase(Limb* r, const Limb* a, std::size_t n) {
     storeColumns(r, columns.data(), 2 * n);
 }
 
-// d[0, n) = |x[0, n) - y[0, ny)| with ny <= n; true when x < y.
+// r[0, n) = the limbs of terms t(0), ..., t(n - 1) below (kMaxCarry + 1) B,
+// t(i) of weight B^i, plus carryIn (at most 3) at the bottom; returns what is
+// carried out of the top. Each term's carry is taken from the term itself,
+// not from a limb that waits for the carry from below, so that no limb waits
+// for another and the loop vectorises. Only a limb of B - 1 under a carry
+// (rare but for runs of 999999999) reaches the base; a second pass from the
+// bottom settles those. r may not overlap what t reads.
+template <Limb kMaxCarry, class Term>
+Limb storeTerms(Limb* r, std::size_t n, Limb carryIn, const Term& t) {
+    static_assert(kMaxCarry <= 3, "terms must fit 32 bits");
+    const auto carryOf = [](Limb term) {
+        Limb carry = 0;
+        for (Limb k = 1; k <= kMaxCarry; ++k) {
+            carry += term >= k * kLimbBase ? 1 : 0;
+        }
+        return carry;
+    };
+    const auto limbOf = [](Limb term) {
+        for (Limb k = kMaxCarry; k >= 1; --k) {
+            term -= term >= kLimbBase ? kLimbBase : 0;
+        }
+        return term;
+    };
+    r[0] = limbOf(t(0)) + carryIn;
+    Limb reached = r[0] >= kLimbBase ? 1 : 0;
+    for (std::size_t i = 1; i < n; ++i) {
+        const Limb limb = limbOf(t(i)) + carryOf(t(i - 1));
+        r[i] = limb;
+        reached |= limb >= kLimbBase ? 1 : 0;
+    }
+    Limb carry = 0;
+    for (std::size_t i = 0; reached != 0 && i < n; ++i) {
+        const Limb limb = r[i] + carry;
+        carry = limb >= kLimbBase ? 1 : 0;
+        r[i] = limb - carry * kLimbBase;
+    }
+    return carryOf(t(n - 1)) + carry;
+}
+
+// d[0, n) = |x[0, n) - y[0, ny)| with ny <= n; true when x < y. A difference
+// is the sum of x and y's complement B^m - 1 - y, plus one, less B^m.
 bool absoluteDifference(Limb* d, const Limb* x, std::size_t n, const Limb* y, std::size_t ny) {
     const bool below = compare(LimbSpan(x, n), LimbSpan(y, ny)) < 0;
+    const Limb* larger = below ? y : x;
+    const Limb* smaller = below ? x : y;
+    const Limb carry = storeTerms<1>(
+        d, ny, 1, [&](std::size_t i) { return larger[i] + (kLimbBase - 1 - smaller[i]); });
     if (below) {
-        std::copy(y, y + ny, d);
         std::fill(d + ny, d + n, 0);
-        [[maybe_unused]] const Limb borrow = subtractInPlace(d, x, n);
-        assert(borrow == 0);
     } else {
-        std::copy(x, x + n, d);
-        const Limb borrow = subtractInPlace(d, y, ny);
-        borrowFrom(d + ny, n - ny, borrow);
+        std::copy(x + ny, x + n, d + ny);
+        borrowFrom(d + ny, n - ny, 1 - carry);
     }
     return below;
 }
@@ -228,25 +268,35 @@ void accumulate(Limb* r, std::size_t n, const Limb* middle, std::size_t m) {
     assert(left == 0);
 }
 
-// The middle term of Karatsuba, z0 + z2 - (x0 - x1)(y0 - y1) with the
-// difference product `dm` and its sign, added into r at `offset`.
-void addMiddle(Limb* r, std::size_t n, std::size_t h, const Limb* z0, std::size_t n0,
-               const Limb* z2, std::size_t n2, const Limb* dm, bool productNegative,
+// Karatsuba's middle term, z0 + z2 -+ dm, added into r[h, n) where r holds
+// z0 = r[0, 2h) and z2 = r[2h, n) with n - 2h between h and 2h, and dm the
+// product of the halves' differences, 2h limbs. Each limb of the middle and
+// the limb of r that it lands on make one term below 4 B: r[h + i] + z0[i] +
+// z2[i] + dm[i], or with B - 1 - dm[i] instead of dm[i] when dm is taken
+// away, which adds B^2h - 1 - dm: one more at the bottom and one less at r[3h]
+// make up the difference.
+void addMiddle(Limb* r, std::size_t n, std::size_t h, const Limb* dm, bool productNegative,
                Scratch scratch) {
-    const std::size_t m = 2 * h + 1;
-    Limb* middle = scratch.take(m);
-    std::fill(middle, middle + m, 0);
-    std::copy(z0, z0 + n0, middle);
-    accumulate(middle, m, z2, n2);
-    if (productNegative) {
-        accumulate(middle, m, dm, 2 * h);
-    } else {
-        const Limb borrow = subtractInPlace(middle, dm, 2 * h);
-        [[maybe_unused]] const Limb left = borrowFrom(middle + 2 * h, 1, borrow);
-        assert(left == 0);
+    const std::size_t n2 = n - 2 * h;
+    assert(n2 >= h && n2 <= 2 * h);
+    Limb* terms = scratch.take(2 * h);
+    const Limb flip = productNegative ? 0 : kLimbBase - 1;
+    const Limb sign = productNegative ? 1 : static_cast<Limb>(-1);
+    for (std::size_t i = 0; i < n2; ++i) {
+        terms[i] = r[i] + r[h + i] + r[2 * h + i] + (flip + sign * dm[i]);
     }
-    accumulate(r + h, n - h, middle, std::min(m, n - h));
-    assert(m <= n - h || middle[m - 1] == 0);
+    for (std::size_t i = n2; i < 2 * h; ++i) {
+        terms[i] = r[i] + r[h + i] + (flip + sign * dm[i]);
+    }
+    const Limb carry = storeTerms<3>(r + h, 2 * h, productNegative ? 0 : 1,
+                                     [terms](std::size_t i) { return terms[i]; });
+    [[maybe_unused]] Limb left = 0;
+    if (productNegative || carry > 0) {
+        left = carryInto(r + 3 * h, n - 3 * h, carry - (productNegative ? 0 : 1));
+    } else {
+        left = borrowFrom(r + 3 * h, n - 3 * h, 1);
+    }
+    assert(left == 0);
 }
 
 // Karatsuba for h < nb <= na with h = ceil(na / 2): the low halves have h
@@ -266,7 +316,7 @@ void multiplyKaratsuba(Limb* r, const Limb* a, std::size_t na, const Limb* b, st
     const bool productNegative =
         absoluteDifference(da, a, h, a + h, ha) != absoluteDifference(db, b, h, b + h, hb);
     multiplyInto(dm, da, h, db, h, scratch);
-    addMiddle(r, na + nb, h, r, 2 * h, r + 2 * h, ha + hb, dm, productNegative, scratch);
+    addMiddle(r, na + nb, h, dm, productNegative, scratch);
 }
 
 // A product whose shorter operand is at most half the longer: the longer is
@@ -323,7 +373,7 @@ void squareKaratsuba(Limb* r, const Limb* a, std::size_t n, Scratch scratch) {
     Limb* dm = scratch.take(2 * h);
     absoluteDifference(d, a, h, a + h, high);
     squareInto(dm, d, h, scratch);
-    addMiddle(r, 2 * n, h, r, 2 * h, r + 2 * h, 2 * high, dm, false, scratch);
+    addMiddle(r, 2 * n, h, dm, false, scratch);
 }
 
 Magnitude finished(Magnitude product) {
