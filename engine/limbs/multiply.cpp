@@ -75,7 +75,7 @@ private:
 };
 
 // Enough scratch for any product whose longer operand has n limbs: each
-// Karatsuba level takes 4h + (2h + 1) limbs with h about n / 2.
+// Karatsuba level takes 6h limbs with h about n / 2.
 std::size_t scratchLimbs(std::size_t n) {
     return 8 * n + 64;
 }
@@ -180,18 +180,35 @@ void multiplyBasecase(Limb* r, const Limb* a, std::size_t na, const Limb* b, std
 }
 
 // r[0, 2n) = a * a: the products a[i] * a[k] with i < k once, doubled, plus
-// the squares a[i] * a[i].
+// the squares a[i] * a[i]. Rows i to i + 3 are added at once: their products
+// with a[i + 4, n) as four rows of a product, and the six among themselves
+// one by one.
 void squareBasecase(Limb* r, const Limb* a, std::size_t n) {
     ColumnSums columns(2 * n);
-    for (std::size_t i = 0; i + 1 < n; ++i) {
+    std::size_t i = 0;
+    for (; i + kRowsAtOnce < n; i += kRowsAtOnce) {
+        const std::uint64_t f0 = a[i];
+        const std::uint64_t f1 = a[i + 1];
+        const std::uint64_t f2 = a[i + 2];
+        const std::uint64_t f3 = a[i + 3];
+        std::uint64_t* corner = columns.data() + 2 * i;
+        corner[1] += f0 * f1;
+        corner[2] += f0 * f2;
+        corner[3] += f0 * f3 + f1 * f2;
+        corner[4] += f1 * f3;
+        corner[5] += f2 * f3;
+        addFourRows(corner + 4, a + i + 4, n - i - 4, a + i);
+        if ((i + kRowsAtOnce) % kRowsPerCarry == 0) {
+            splitColumns(columns.data(), 2 * (i + kRowsAtOnce - kRowsPerCarry) + 1,
+                         i + kRowsAtOnce - 1 + n);
+        }
+    }
+    for (; i + 1 < n; ++i) {
         const std::uint64_t factor = a[i];
         std::uint64_t* row = columns.data() + 2 * i + 1;
         const Limb* rest = a + i + 1;
         for (std::size_t k = 0; k + i + 1 < n; ++k) {
             row[k] += rest[k] * factor;
-        }
-        if ((i + 1) % kRowsPerCarry == 0) {
-            splitColumns(columns.data(), 2 * (i + 1 - kRowsPerCarry) + 1, i + n);
         }
     }
     splitColumns(columns.data(), 0, 2 * n - 1);
