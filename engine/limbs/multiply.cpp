@@ -212,9 +212,11 @@ void squareBasecase(Limb* r, const Limb* a, std::size_t n) {
         }
     }
     splitColumns(columns.data(), 0, 2 * n - 1);
-    for (std::size_t k = 0; k < 2 * n; ++k) {
-        const std::uint64_t diagonal = std::uint64_t{a[k / 2]} * a[k / 2];
-        columns[k] = 2 * columns[k] + (k % 2 == 0 ? diagonal % kLimbBase : diagonal / kLimbBase);
+    for (std::size_t k = 0; k < n; ++k) {
+        const std::uint64_t diagonal = std::uint64_t{a[k]} * a[k];
+        const std::uint64_t high = diagonal / kLimbBase;
+        columns[2 * k] = 2 * columns[2 * k] + (diagonal - high * kLimbBase);
+        columns[2 * k + 1] = 2 * columns[2 * k + 1] + high;
     }
     storeColumns(r, columns.data(), 2 * n);
 }
