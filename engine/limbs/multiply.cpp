@@ -5,6 +5,7 @@
 #include "engine/limbs/multiply.h"
 
 #include "engine/limbs/ntt.h"
+#include "engine/limbs/wide_vectors.h"
 #include "engine/progress.h"
 #include "engine/thread_pool.h"
 
@@ -108,7 +109,7 @@ static_assert(kRowsPerCarry % kRowsAtOnce == 0);
 // not from one that waits for the carry from below, so the columns do not
 // wait for each other: carrying one column at a time from the bottom up would
 // chain a division by the base per column and cost more than the rows.
-void splitColumns(std::uint64_t* columns, std::size_t first, std::size_t last) {
+CALC_INLINED void splitColumns(std::uint64_t* columns, std::size_t first, std::size_t last) {
     std::uint64_t carry = 0;
     for (std::size_t k = first; k < last; ++k) {
         const std::uint64_t value = columns[k];
@@ -120,7 +121,7 @@ void splitColumns(std::uint64_t* columns, std::size_t first, std::size_t last) {
 
 // r[0, n) = the columns as limbs. Two splits leave each column below
 // kLimbBase + 19, so that carrying from the bottom up takes a comparison.
-void storeColumns(Limb* r, std::uint64_t* columns, std::size_t n) {
+CALC_INLINED void storeColumns(Limb* r, std::uint64_t* columns, std::size_t n) {
     splitColumns(columns, 0, n - 1);
     splitColumns(columns, 0, n - 1);
     std::uint64_t carry = 0;
@@ -137,7 +138,8 @@ void storeColumns(Limb* r, std::uint64_t* columns, std::size_t n) {
 // column is loaded and stored once for four products, in a loop the
 // compiler vectorises. Rows added one at a time would also load each column
 // soon after the row before stored it, at another alignment.
-void addFourRows(std::uint64_t* columns, const Limb* a, std::size_t na, const Limb* b) {
+CALC_INLINED void addFourRows(std::uint64_t* columns, const Limb* a, std::size_t na,
+                              const Limb* b) {
     const std::uint64_t b0 = b[0];
     const std::uint64_t b1 = b[1];
     const std::uint64_t b2 = b[2];
@@ -160,7 +162,8 @@ void addFourRows(std::uint64_t* columns, const Limb* a, std::size_t na, const Li
 // r[0, na + nb) = a * b by schoolbook: rows of a[i] * b[j] added into 64-bit
 // column sums, four at a time; the columns that a run of kRowsPerCarry rows
 // touched are split after it.
-void multiplyBasecase(Limb* r, const Limb* a, std::size_t na, const Limb* b, std::size_t nb) {
+CALC_INLINED void multiplyBasecaseOnce(Limb* r, const Limb* a, std::size_t na, const Limb* b,
+                                       std::size_t nb) {
     ColumnSums columns(na + nb);
     std::size_t j = 0;
     for (; j + kRowsAtOnce <= nb; j += kRowsAtOnce) {
@@ -183,7 +186,7 @@ void multiplyBasecase(Limb* r, const Limb* a, std::size_t na, const Limb* b, std
 // the squares a[i] * a[i]. Rows i to i + 3 are added at once: their products
 // with a[i + 4, n) as four rows of a product, and the six among themselves
 // one by one.
-void squareBasecase(Limb* r, const Limb* a, std::size_t n) {
+CALC_INLINED void squareBasecaseOnce(Limb* r, const Limb* a, std::size_t n) {
     ColumnSums columns(2 * n);
     std::size_t i = 0;
     for (; i + kRowsAtOnce < n; i += kRowsAtOnce) {
@@ -221,6 +224,14 @@ void squareBasecase(Limb* r, const Limb* a, std::size_t n) {
     storeColumns(r, columns.data(), 2 * n);
 }
 
+void multiplyBasecase(Limb* r, const Limb* a, std::size_t na, const Limb* b, std::size_t nb) {
+    onWidestVectors<multiplyBasecaseOnce>(r, a, na, b, nb);
+}
+
+void squareBasecase(Limb* r, const Limb* a, std::size_t n) {
+    onWidestVectors<squareBasecaseOnce>(r, a, n);
+}
+
 // r[0, n) = the limbs of terms t(0), ..., t(n - 1) below (kMaxCarry + 1) B,
 // t(i) of weight B^i, plus carryIn (at most 3) at the bottom; returns what is
 // carried out of the top. Each term's carry is taken from the term itself,
@@ -229,7 +240,7 @@ void squareBasecase(Limb* r, const Limb* a, std::size_t n) {
 // (rare but for runs of 999999999) reaches the base; a second pass from the
 // bottom settles those. r may not overlap what t reads.
 template <Limb kMaxCarry, class Term>
-Limb storeTerms(Limb* r, std::size_t n, Limb carryIn, const Term& t) {
+CALC_INLINED Limb storeTerms(Limb* r, std::size_t n, Limb carryIn, const Term& t) {
     static_assert(kMaxCarry <= 3, "terms must fit 32 bits");
     const auto carryOf = [](Limb term) {
         Limb carry = 0;
