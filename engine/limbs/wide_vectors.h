@@ -8,12 +8,14 @@
 // CALC_PORTABLE_KERNELS, build the baseline alone, so that the tests run both.
 #pragma once
 
-#if defined(__x86_64__) && defined(__GNUC__) && defined(__GLIBC__) &&                              \
+#if defined(__x86_64__) && defined(__GNUC__) && defined(__GLIBC__) && \
     __has_include(<sys/platform/x86.h>) && !defined(CALC_PORTABLE_KERNELS)
 #include <sys/platform/x86.h>
+#define CALC_BUILDS_WIDE_VECTORS 1
 #define CALC_WIDE_VECTORS [[gnu::target("avx2")]]
 #define CALC_INLINED [[gnu::always_inline]] inline
 #else
+#define CALC_BUILDS_WIDE_VECTORS 0
 #define CALC_WIDE_VECTORS
 #define CALC_INLINED inline
 #endif
@@ -21,7 +23,7 @@
 namespace engine::limbs {
 
 inline bool hasWideVectors() {
-#ifdef CPU_FEATURE_ACTIVE
+#if CALC_BUILDS_WIDE_VECTORS
     return CPU_FEATURE_ACTIVE(AVX2);
 #else
     return false;
@@ -35,9 +37,12 @@ CALC_WIDE_VECTORS auto onWideVectors(Arguments... arguments) {
     return kernel(arguments...);
 }
 
-// kernel(arguments...), built for the widest vectors that the processor has.
-template <auto kernel, class... Arguments> auto onWidestVectors(Arguments... arguments) {
-    return hasWideVectors() ? onWideVectors<kernel>(arguments...) : kernel(arguments...);
+// wide(arguments...) built for AVX2 when the processor has it, otherwise
+// baseline(arguments...): the same kernel, or one written for the baseline's
+// narrower vectors.
+template <auto baseline, auto wide = baseline, class... Arguments>
+auto onWidestVectors(Arguments... arguments) {
+    return hasWideVectors() ? onWideVectors<wide>(arguments...) : baseline(arguments...);
 }
 
 } // namespace engine::limbs
