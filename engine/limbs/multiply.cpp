@@ -24,18 +24,18 @@ namespace {
 
 // The transform's cost steps with its power-of-two length, Karatsuba's grows
 // smoothly, so the choice compares two wall-time models: Karatsuba, sliced
-// for lopsided operands, about 0.00165 us * na * nb^0.585 with the schoolbook
+// for lopsided operands, about 0.00131 us * na * nb^0.585 with the schoolbook
 // rows built for AVX2 and 0.00195 us with the baseline's (products and
 // squares of 700 to 4,000 limbs, best of 15); the transforms about 0.0068 us
 // * L * log2(L) for L = bit_ceil(na + nb) (products of 512 to 6,000 limbs on
 // one thread, best of 30, once their butterflies kept values below 2p and
 // their short stages got roots side by side). On one thread they cross near
-// 3,500 limbs. With two threads or more the two primes' transforms run at
+// 4,000 limbs. With two threads or more the two primes' transforms run at
 // the same time, which measured 1.7 to 1.9 times faster on two cores.
 double karatsubaCost(std::size_t na, std::size_t nb) {
     const auto longer = static_cast<double>(std::max(na, nb));
     const auto shorter = static_cast<double>(std::min(na, nb));
-    const double perTerm = hasWideVectors() ? 0.00165 : 0.00195;
+    const double perTerm = hasWideVectors() ? 0.00131 : 0.00195;
     return perTerm * longer * std::pow(shorter, 0.585);
 }
 
