@@ -46,12 +46,12 @@ public:
 
     std::int64_t operator[](std::size_t k) const { return columns_[k]; }
 
-    // columns[j, j + n) -= q * v[0, n).
+    // columns[j, j + n) -= q * v[0, n), products of two 32-bit limbs (which
+    // vectors multiply in one step, where a 64-bit factor takes three).
     void subtractRow(std::size_t j, const Limb* v, std::size_t n, Limb q) {
-        const std::uint64_t factor = q;
         std::int64_t* row = columns_.data() + j;
         for (std::size_t i = 0; i < n; ++i) {
-            row[i] -= static_cast<std::int64_t>(v[i] * factor);
+            row[i] -= static_cast<std::int64_t>(std::uint64_t{v[i]} * q);
         }
     }
 
