@@ -6,6 +6,8 @@
 #include "engine/limbs/magnitude.h"
 #include "engine/limbs/wide_vectors.h"
 
+#include <cassert>
+
 namespace engine::limbs {
 
 // r[0, n) = the limbs of terms t(0), ..., t(n - 1) below (kMaxCarry + 1) B
@@ -18,6 +20,7 @@ namespace engine::limbs {
 template <Limb kMaxCarry, class Term>
 CALC_INLINED Limb storeTerms(Limb* r, std::size_t n, Limb carryIn, const Term& t) {
     static_assert(kMaxCarry <= 4, "the bases below a term must fit 32 bits");
+    assert(n >= 1);
     const auto carryOf = [](Limb term) {
         Limb carry = 0;
         for (Limb k = 1; k <= kMaxCarry; ++k) {
