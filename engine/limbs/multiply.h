@@ -9,11 +9,12 @@ namespace engine::limbs {
 
 // Operands shorter than this many limbs (on the shorter side) are multiplied
 // by schoolbook; from it on Karatsuba splits them. Timed (best of 25, both
-// builds of the schoolbook rows) as a schoolbook product or square against
-// one Karatsuba split over schoolbook halves, at 64 to 448 limbs: products
-// cross at about 128 limbs with the baseline's vectors and 176 with AVX2's,
-// squares, whose schoolbook takes each cross product once, at about 300 and
-// 420; either build loses at most 3% against its own crossover here.
+// builds of the schoolbook kernels, wide_vectors.h) as a schoolbook product or
+// square against one Karatsuba split over schoolbook halves, at 64 to 448
+// limbs: products cross at about 128 limbs with the baseline's kernels and
+// 220 with AVX2's, squares, whose schoolbook takes each cross product once,
+// at about 300 and 384; between its own crossover and these, either build
+// loses at most 5%.
 inline constexpr std::size_t kKaratsubaThreshold = 144;
 inline constexpr std::size_t kKaratsubaSquareThreshold = 352;
 
