@@ -122,7 +122,7 @@ Magnitude carriedQuotient(const std::vector<Limb>& digits) {
 // never too large, so that R stays in [0, 2v), the next limb below 2B, and
 // the head below 2B + kColumnLimit / B. One subtraction of v at the end
 // leaves the remainder below v.
-CALC_INLINED Division divideLongOnce(LimbSpan u, LimbSpan v) {
+CALC_INLINED Division divideLong(LimbSpan u, LimbSpan v) {
     const std::size_t n = v.size();
     const std::size_t m = u.size() - n;
     constexpr double base = kLimbBase;
@@ -186,7 +186,7 @@ Division divideSchoolbook(LimbSpan numerator, LimbSpan divisor) {
         }
         return result;
     }
-    return onWidestVectors<divideLongOnce>(numerator, divisor);
+    return onWidestVectors<divideLong>(numerator, divisor);
 }
 
 // The thresholds come from timings (best of 15) of the three divisions for
