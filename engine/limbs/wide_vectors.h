@@ -6,9 +6,10 @@
 // again costs a tenth of a millisecond in a virtual machine, where every
 // such question traps). The sanitizer and fuzzing builds, which define
 // CALC_PORTABLE_KERNELS, build the baseline alone, so that the tests run both.
+// GCC only: the C library's header is not C++ that clang takes.
 #pragma once
 
-#if defined(__x86_64__) && defined(__GNUC__) && defined(__GLIBC__) && \
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && defined(__GLIBC__) &&       \
     __has_include(<sys/platform/x86.h>) && !defined(CALC_PORTABLE_KERNELS)
 #include <sys/platform/x86.h>
 #define CALC_BUILDS_WIDE_VECTORS 1
