@@ -2,6 +2,8 @@
 // recursive definition, run on an explicit stack, for larger a.
 #include "engine/digits.h"
 #include "engine/engine.h"
+#include "engine/limbs/magnitude.h"
+#include "engine/power.h"
 #include "engine/progress.h"
 
 #include <algorithm>
@@ -34,6 +36,20 @@ bool hasClosedForm(const Text& m) {
     return m.size() == 1 && m[0] <= '4';
 }
 
+// 2^exponent - 3 as PuisCalcul and Moinsmoins give it. From the exponent 2 on
+// (2^2 - 3 = 1) three is taken from the power on limbs, so that the power is
+// never written out and read again.
+Text twoToThePowerLessThree(std::int32_t exponent) {
+    if (exponent < 2) {
+        Text two = "2";
+        Text three = "3";
+        Text power = PuisCalcul(two, exponent);
+        return Moinsmoins(power, three);
+    }
+    const limbs::Magnitude power = detail::power(limbs::Magnitude{2}, exponent);
+    return limbs::toDigits(limbs::subtract(power, limbs::Magnitude{3}));
+}
+
 } // namespace
 
 // A(0, b) = b + 1, A(1, b) = b + 2, A(2, b) = 2b + 3, A(3, b) = 2^(b + 3) - 3,
@@ -55,9 +71,7 @@ Text AckerSimple(Text& a, Text& b) {
         return Plusplus(doubled, three);
     }
     case 3: {
-        const std::int32_t exponent = detail::toInt32OrThrow(Plusplus(b, three), "b + 3");
-        Text power = PuisCalcul(two, exponent);
-        return Moinsmoins(power, three);
+        return twoToThePowerLessThree(detail::toInt32OrThrow(Plusplus(b, three), "b + 3"));
     }
     case 4: {
         const std::int32_t towers = detail::toInt32OrThrow(b, "b");
@@ -68,8 +82,7 @@ Text AckerSimple(Text& a, Text& b) {
         for (std::int32_t i = 0; i < towers; ++i) {
             tower = PuisCalcul(two, detail::toInt32OrThrow(tower, "the exponent"));
         }
-        Text power = PuisCalcul(two, detail::toInt32OrThrow(tower, "the exponent"));
-        return Moinsmoins(power, three);
+        return twoToThePowerLessThree(detail::toInt32OrThrow(tower, "the exponent"));
     }
     default:
         return {};

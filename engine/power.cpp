@@ -1,5 +1,6 @@
 // Whole powers of number texts by binary powering on limbs, and the sum of
 // the digits of a text each raised to a power.
+#include "engine/power.h"
 #include "engine/digits.h"
 #include "engine/engine.h"
 #include "engine/limbs/magnitude.h"
@@ -7,6 +8,7 @@
 
 #include <array>
 #include <bit>
+#include <cassert>
 #include <cmath>
 
 namespace engine {
@@ -61,6 +63,14 @@ limbs::Magnitude raise(const limbs::Magnitude& base, std::uint32_t exponent) {
 
 } // namespace
 
+limbs::Magnitude detail::power(const limbs::Magnitude& base, std::int32_t exponent) {
+    assert(exponent >= 2);
+    if (powerTooLong(base, exponent)) {
+        throw OutOfRange("power too large");
+    }
+    return raise(base, static_cast<std::uint32_t>(exponent));
+}
+
 // The base is a natural number text (an optional "+", digits, a point
 // followed only by zeros; NotANumber otherwise). Exponent 1 gives `ent`
 // exactly as passed, 0 gives "1", a negative exponent the empty text. From 2
@@ -81,11 +91,7 @@ Text PuisCalcul(Text& ent, const std::int32_t& lk) {
     if (lk < 0) {
         return {};
     }
-    const limbs::Magnitude base = limbs::toMagnitude(normalBase);
-    if (powerTooLong(base, lk)) {
-        throw OutOfRange("power too large");
-    }
-    Text power = limbs::toDigits(raise(base, static_cast<std::uint32_t>(lk)));
+    Text power = limbs::toDigits(detail::power(limbs::toMagnitude(normalBase), lk));
     ent = lk == 2 ? normalBase : Zeronettoyage(normalBase);
     return power;
 }

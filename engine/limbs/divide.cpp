@@ -5,6 +5,7 @@
 // whose carries wait, so that its rows cost what a product's rows cost.
 #include "engine/limbs/divide.h"
 
+#include "engine/limbs/wide_vectors.h"
 #include "engine/progress.h"
 
 #include <cassert>
@@ -45,12 +46,12 @@ public:
 
     std::int64_t operator[](std::size_t k) const { return columns_[k]; }
 
-    // columns[j, j + n) -= q * v[0, n).
+    // columns[j, j + n) -= q * v[0, n), products of two 32-bit limbs (which
+    // vectors multiply in one step, where a 64-bit factor takes three).
     void subtractRow(std::size_t j, const Limb* v, std::size_t n, Limb q) {
-        const std::uint64_t factor = q;
         std::int64_t* row = columns_.data() + j;
         for (std::size_t i = 0; i < n; ++i) {
-            row[i] -= static_cast<std::int64_t>(v[i] * factor);
+            row[i] -= static_cast<std::int64_t>(std::uint64_t{v[i]} * q);
         }
     }
 
@@ -121,7 +122,7 @@ Magnitude carriedQuotient(const std::vector<Limb>& digits) {
 // never too large, so that R stays in [0, 2v), the next limb below 2B, and
 // the head below 2B + kColumnLimit / B. One subtraction of v at the end
 // leaves the remainder below v.
-Division divideLong(LimbSpan u, LimbSpan v) {
+CALC_INLINED Division divideLong(LimbSpan u, LimbSpan v) {
     const std::size_t n = v.size();
     const std::size_t m = u.size() - n;
     constexpr double base = kLimbBase;
@@ -185,7 +186,7 @@ Division divideSchoolbook(LimbSpan numerator, LimbSpan divisor) {
         }
         return result;
     }
-    return divideLong(numerator, divisor);
+    return onWidestVectors<divideLong>(numerator, divisor);
 }
 
 // The thresholds come from timings (best of 15) of the three divisions for

@@ -1,15 +1,18 @@
-// Products of magnitudes: schoolbook below kKaratsubaThreshold limbs,
-// Karatsuba above it, slices of the longer operand for lopsided products, and
-// number-theoretic transforms (ntt.cpp) for long operands where they pay.
+// Products of magnitudes: schoolbook (schoolbook.cpp) below
+// kKaratsubaThreshold limbs, Karatsuba above it, slices of the longer operand
+// for lopsided products, and number-theoretic transforms (ntt.cpp) for long
+// operands where they pay.
 // Squares take their own path all the way down: each cross product once.
 #include "engine/limbs/multiply.h"
 
+#include "engine/limbs/carries.h"
 #include "engine/limbs/ntt.h"
+#include "engine/limbs/schoolbook.h"
+#include "engine/limbs/wide_vectors.h"
 #include "engine/progress.h"
 #include "engine/thread_pool.h"
 
 #include <algorithm>
-#include <array>
 #include <bit>
 #include <cassert>
 #include <cmath>
@@ -21,18 +24,19 @@ namespace {
 
 // The transform's cost steps with its power-of-two length, Karatsuba's grows
 // smoothly, so the choice compares two wall-time models: Karatsuba, sliced
-// for lopsided operands, about 0.0034 us * na * nb^0.585 (fitted to
-// BM_Multiply at 768 to 8,192 limbs, minimum of 15 runs); the transforms
-// about 0.0068 us * L * log2(L) for L = bit_ceil(na + nb) (products of 512
-// to 6,000 limbs on one thread, best of 30, once their butterflies kept
-// values below 2p and their short stages got roots side by side). They
-// cross near 1,000 limbs. With two threads or more the two primes'
-// transforms run at the same time, which measured 1.7 to 1.9 times faster
-// on two cores.
+// for lopsided operands, about 0.00131 us * na * nb^0.585 with the schoolbook
+// rows built for AVX2 and 0.00195 us with the baseline's (products and
+// squares of 700 to 4,000 limbs, best of 15); the transforms about 0.0068 us
+// * L * log2(L) for L = bit_ceil(na + nb) (products of 512 to 6,000 limbs on
+// one thread, best of 30, once their butterflies kept values below 2p and
+// their short stages got roots side by side). On one thread they cross near
+// 4,000 limbs. With two threads or more the two primes' transforms run at
+// the same time, which measured 1.7 to 1.9 times faster on two cores.
 double karatsubaCost(std::size_t na, std::size_t nb) {
     const auto longer = static_cast<double>(std::max(na, nb));
     const auto shorter = static_cast<double>(std::min(na, nb));
-    return 0.0034 * longer * std::pow(shorter, 0.585);
+    const double perTerm = hasWideVectors() ? 0.00131 : 0.00195;
+    return perTerm * longer * std::pow(shorter, 0.585);
 }
 
 double transformCost(std::size_t productLimbs) {
@@ -75,145 +79,24 @@ private:
 };
 
 // Enough scratch for any product whose longer operand has n limbs: each
-// Karatsuba level takes 4h + (2h + 1) limbs with h about n / 2.
+// Karatsuba level takes 6h limbs with h about n / 2.
 std::size_t scratchLimbs(std::size_t n) {
     return 8 * n + 64;
 }
 
-// Zeroed 64-bit column sums; the small ones of Karatsuba's leaves stay on the stack.
-class ColumnSums {
-public:
-    explicit ColumnSums(std::size_t n) {
-        if (n > local_.size()) {
-            heap_.assign(n, 0);
-            data_ = heap_.data();
-        } else {
-            std::fill(local_.begin(), local_.begin() + static_cast<std::ptrdiff_t>(n), 0);
-        }
-    }
-    std::uint64_t* data() { return data_; }
-    std::uint64_t& operator[](std::size_t k) { return data_[k]; }
-
-private:
-    std::array<std::uint64_t, 4 * kKaratsubaSquareThreshold> local_;
-    std::vector<std::uint64_t> heap_;
-    std::uint64_t* data_ = local_.data();
-};
-
-static_assert(kRowsPerCarry % kRowsAtOnce == 0);
-
-// Keeps the part of each column of [first, last) below the base and adds the
-// rest to the column above, columns[last] included; every column is then below
-// kLimbBase + 2^64 / kLimbBase. What a column hands up comes from its own sum,
-// not from one that waits for the carry from below, so the columns do not
-// wait for each other: carrying one column at a time from the bottom up would
-// chain a division by the base per column and cost more than the rows.
-void splitColumns(std::uint64_t* columns, std::size_t first, std::size_t last) {
-    std::uint64_t carry = 0;
-    for (std::size_t k = first; k < last; ++k) {
-        const std::uint64_t value = columns[k];
-        columns[k] = value % kLimbBase + carry;
-        carry = value / kLimbBase;
-    }
-    columns[last] += carry;
-}
-
-// r[0, n) = the columns as limbs. Two splits leave each column below
-// kLimbBase + 19, so that carrying from the bottom up takes a comparison.
-void storeColumns(Limb* r, std::uint64_t* columns, std::size_t n) {
-    splitColumns(columns, 0, n - 1);
-    splitColumns(columns, 0, n - 1);
-    std::uint64_t carry = 0;
-    for (std::size_t k = 0; k < n; ++k) {
-        const std::uint64_t value = columns[k] + carry;
-        carry = value >= kLimbBase ? 1 : 0;
-        r[k] = static_cast<Limb>(value - carry * kLimbBase);
-    }
-    assert(carry == 0);
-}
-
-// columns[k] += a[k] b[0] + a[k - 1] b[1] + a[k - 2] b[2] + a[k - 3] b[3],
-// for every k where one of them is a product: four rows at once, so that a
-// column is loaded and stored once for four products, in a loop the
-// compiler vectorises. Rows added one at a time would also load each column
-// soon after the row before stored it, at another alignment.
-void addFourRows(std::uint64_t* columns, const Limb* a, std::size_t na, const Limb* b) {
-    const std::uint64_t b0 = b[0];
-    const std::uint64_t b1 = b[1];
-    const std::uint64_t b2 = b[2];
-    const std::uint64_t b3 = b[3];
-    const auto edge = [&](std::size_t k) {
-        const auto limb = [&](std::size_t i) { return i < na ? std::uint64_t{a[i]} : 0; };
-        columns[k] += limb(k) * b0 + limb(k - 1) * b1 + limb(k - 2) * b2 + limb(k - 3) * b3;
-    };
-    for (std::size_t k = 0; k < 3; ++k) {
-        edge(k);
-    }
-    for (std::size_t k = 3; k < na; ++k) {
-        columns[k] += a[k] * b0 + a[k - 1] * b1 + a[k - 2] * b2 + a[k - 3] * b3;
-    }
-    for (std::size_t k = std::max<std::size_t>(na, 3); k < na + 3; ++k) {
-        edge(k);
-    }
-}
-
-// r[0, na + nb) = a * b by schoolbook: rows of a[i] * b[j] added into 64-bit
-// column sums, four at a time; the columns that a run of kRowsPerCarry rows
-// touched are split after it.
-void multiplyBasecase(Limb* r, const Limb* a, std::size_t na, const Limb* b, std::size_t nb) {
-    ColumnSums columns(na + nb);
-    std::size_t j = 0;
-    for (; j + kRowsAtOnce <= nb; j += kRowsAtOnce) {
-        addFourRows(columns.data() + j, a, na, b + j);
-        if ((j + kRowsAtOnce) % kRowsPerCarry == 0) {
-            splitColumns(columns.data(), j + kRowsAtOnce - kRowsPerCarry, j + na + 3);
-        }
-    }
-    for (; j < nb; ++j) {
-        const std::uint64_t factor = b[j];
-        std::uint64_t* row = columns.data() + j;
-        for (std::size_t i = 0; i < na; ++i) {
-            row[i] += a[i] * factor;
-        }
-    }
-    storeColumns(r, columns.data(), na + nb);
-}
-
-// r[0, 2n) = a * a: the products a[i] * a[k] with i < k once, doubled, plus
-// the squares a[i] * a[i].
-void squareBasecase(Limb* r, const Limb* a, std::size_t n) {
-    ColumnSums columns(2 * n);
-    for (std::size_t i = 0; i + 1 < n; ++i) {
-        const std::uint64_t factor = a[i];
-        std::uint64_t* row = columns.data() + 2 * i + 1;
-        const Limb* rest = a + i + 1;
-        for (std::size_t k = 0; k + i + 1 < n; ++k) {
-            row[k] += rest[k] * factor;
-        }
-        if ((i + 1) % kRowsPerCarry == 0) {
-            splitColumns(columns.data(), 2 * (i + 1 - kRowsPerCarry) + 1, i + n);
-        }
-    }
-    splitColumns(columns.data(), 0, 2 * n - 1);
-    for (std::size_t k = 0; k < 2 * n; ++k) {
-        const std::uint64_t diagonal = std::uint64_t{a[k / 2]} * a[k / 2];
-        columns[k] = 2 * columns[k] + (k % 2 == 0 ? diagonal % kLimbBase : diagonal / kLimbBase);
-    }
-    storeColumns(r, columns.data(), 2 * n);
-}
-
-// d[0, n) = |x[0, n) - y[0, ny)| with ny <= n; true when x < y.
+// d[0, n) = |x[0, n) - y[0, ny)| with ny <= n; true when x < y. A difference
+// is the sum of x and y's complement B^m - 1 - y, plus one, less B^m.
 bool absoluteDifference(Limb* d, const Limb* x, std::size_t n, const Limb* y, std::size_t ny) {
     const bool below = compare(LimbSpan(x, n), LimbSpan(y, ny)) < 0;
+    const Limb* larger = below ? y : x;
+    const Limb* smaller = below ? x : y;
+    const Limb carry = storeTerms<1>(
+        d, ny, 1, [&](std::size_t i) { return larger[i] + (kLimbBase - 1 - smaller[i]); });
     if (below) {
-        std::copy(y, y + ny, d);
         std::fill(d + ny, d + n, 0);
-        [[maybe_unused]] const Limb borrow = subtractInPlace(d, x, n);
-        assert(borrow == 0);
     } else {
-        std::copy(x, x + n, d);
-        const Limb borrow = subtractInPlace(d, y, ny);
-        borrowFrom(d + ny, n - ny, borrow);
+        std::copy(x + ny, x + n, d + ny);
+        borrowFrom(d + ny, n - ny, 1 - carry);
     }
     return below;
 }
@@ -228,25 +111,35 @@ void accumulate(Limb* r, std::size_t n, const Limb* middle, std::size_t m) {
     assert(left == 0);
 }
 
-// The middle term of Karatsuba, z0 + z2 - (x0 - x1)(y0 - y1) with the
-// difference product `dm` and its sign, added into r at `offset`.
-void addMiddle(Limb* r, std::size_t n, std::size_t h, const Limb* z0, std::size_t n0,
-               const Limb* z2, std::size_t n2, const Limb* dm, bool productNegative,
+// Karatsuba's middle term, z0 + z2 -+ dm, added into r[h, n) where r holds
+// z0 = r[0, 2h) and z2 = r[2h, n) with n - 2h between h and 2h, and dm the
+// product of the halves' differences, 2h limbs. Each limb of the middle and
+// the limb of r that it lands on make one term below 4 B: r[h + i] + z0[i] +
+// z2[i] + dm[i], or with B - 1 - dm[i] instead of dm[i] when dm is taken
+// away, which adds B^2h - 1 - dm: one more at the bottom and one less at r[3h]
+// make up the difference.
+void addMiddle(Limb* r, std::size_t n, std::size_t h, const Limb* dm, bool productNegative,
                Scratch scratch) {
-    const std::size_t m = 2 * h + 1;
-    Limb* middle = scratch.take(m);
-    std::fill(middle, middle + m, 0);
-    std::copy(z0, z0 + n0, middle);
-    accumulate(middle, m, z2, n2);
-    if (productNegative) {
-        accumulate(middle, m, dm, 2 * h);
-    } else {
-        const Limb borrow = subtractInPlace(middle, dm, 2 * h);
-        [[maybe_unused]] const Limb left = borrowFrom(middle + 2 * h, 1, borrow);
-        assert(left == 0);
+    const std::size_t n2 = n - 2 * h;
+    assert(n2 >= h && n2 <= 2 * h);
+    Limb* terms = scratch.take(2 * h);
+    const Limb flip = productNegative ? 0 : kLimbBase - 1;
+    const Limb sign = productNegative ? 1 : static_cast<Limb>(-1);
+    for (std::size_t i = 0; i < n2; ++i) {
+        terms[i] = r[i] + r[h + i] + r[2 * h + i] + (flip + sign * dm[i]);
     }
-    accumulate(r + h, n - h, middle, std::min(m, n - h));
-    assert(m <= n - h || middle[m - 1] == 0);
+    for (std::size_t i = n2; i < 2 * h; ++i) {
+        terms[i] = r[i] + r[h + i] + (flip + sign * dm[i]);
+    }
+    const Limb carry = storeTerms<3>(r + h, 2 * h, productNegative ? 0 : 1,
+                                     [terms](std::size_t i) { return terms[i]; });
+    [[maybe_unused]] Limb left = 0;
+    if (productNegative || carry > 0) {
+        left = carryInto(r + 3 * h, n - 3 * h, carry - (productNegative ? 0 : 1));
+    } else {
+        left = borrowFrom(r + 3 * h, n - 3 * h, 1);
+    }
+    assert(left == 0);
 }
 
 // Karatsuba for h < nb <= na with h = ceil(na / 2): the low halves have h
@@ -266,7 +159,7 @@ void multiplyKaratsuba(Limb* r, const Limb* a, std::size_t na, const Limb* b, st
     const bool productNegative =
         absoluteDifference(da, a, h, a + h, ha) != absoluteDifference(db, b, h, b + h, hb);
     multiplyInto(dm, da, h, db, h, scratch);
-    addMiddle(r, na + nb, h, r, 2 * h, r + 2 * h, ha + hb, dm, productNegative, scratch);
+    addMiddle(r, na + nb, h, dm, productNegative, scratch);
 }
 
 // A product whose shorter operand is at most half the longer: the longer is
@@ -323,7 +216,7 @@ void squareKaratsuba(Limb* r, const Limb* a, std::size_t n, Scratch scratch) {
     Limb* dm = scratch.take(2 * h);
     absoluteDifference(d, a, h, a + h, high);
     squareInto(dm, d, h, scratch);
-    addMiddle(r, 2 * n, h, r, 2 * h, r + 2 * h, 2 * high, dm, false, scratch);
+    addMiddle(r, 2 * n, h, dm, false, scratch);
 }
 
 Magnitude finished(Magnitude product) {

@@ -8,14 +8,15 @@
 namespace engine::limbs {
 
 // Operands shorter than this many limbs (on the shorter side) are multiplied
-// by schoolbook; from it on Karatsuba splits them. Chosen from instruction
-// counts (valgrind --tool=cachegrind) of multiply and square at 32 to 512
-// limbs for thresholds of 32 to 192: schoolbook's vectorised column sums
-// cost the same as one Karatsuba level between 64 and 96 limbs for products
-// and between 96 and 128 for squares; the wall times of BM_Multiply and
-// BM_Square agree within their noise.
-inline constexpr std::size_t kKaratsubaThreshold = 80;
-inline constexpr std::size_t kKaratsubaSquareThreshold = 112;
+// by schoolbook; from it on Karatsuba splits them. Timed (best of 25, both
+// builds of the schoolbook kernels, wide_vectors.h) as a schoolbook product or
+// square against one Karatsuba split over schoolbook halves, at 64 to 448
+// limbs: products cross at about 128 limbs with the baseline's kernels and
+// 220 with AVX2's, squares, whose schoolbook takes each cross product once,
+// at about 300 and 384; between its own crossover and these, either build
+// loses at most 5%.
+inline constexpr std::size_t kKaratsubaThreshold = 144;
+inline constexpr std::size_t kKaratsubaSquareThreshold = 352;
 
 // Schoolbook's 64-bit column sums take at most this many products of two
 // limbs (each below 10^18) on top of what a carry pass leaves in a column;

@@ -226,6 +226,14 @@ TEST(AckermannTest, ClosedFormsAndRecursionAgree) {
     mpz_class expected;
     mpz_ui_pow_ui(expected.get_mpz_t(), 2, 65536);
     EXPECT_EQ(engine::AckerSimple(four, two), mpz_class(expected - 3).get_str());
+    // Either side of the exponent 2, from which three is taken on limbs; below
+    // it the power of a negative exponent is the empty text.
+    for (const auto& [b, value] :
+         {std::pair{"-4", "-3"}, {"-3", "-2"}, {"-2", "-1"}, {"-1", "1"}}) {
+        Text three = "3";
+        Text negative = b;
+        EXPECT_EQ(engine::AckerSimple(three, negative), value) << "A(3, " << b << ")";
+    }
 }
 
 } // namespace
