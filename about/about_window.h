@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box: a heading, a description of the application, a credit line,
 // three coloured buttons that open pages of the companion site, and "Fermer".
 //

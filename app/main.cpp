@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator: one window, run until it is closed.
 #include "window/main_window.h"
 #include "window/translation.h"

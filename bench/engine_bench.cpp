@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timings of the engine's procedures on large operands.
 #include "engine/engine.h"
 

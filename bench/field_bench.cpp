@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time that the window's thread spends on a number field holding 1 to 40
 // million digits: setting the text and painting the first screen, scrolling
 // to the end, typing a digit at the end or at the start, deleting half the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The workloads of bench/compare computed with GMP, the yardstick: the same
 // operands and arguments as `workloads`, each result written in full.
 #include <gmp.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timings of the magnitude kernels by size in limbs, to place the thresholds
 // between schoolbook, Karatsuba and the transforms (engine/multiply.cpp).
 #include "engine/limbs/magnitude.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """How long the calculator's window goes without answering, step by step,
 while a user works with a number of about 20 million digits.
 

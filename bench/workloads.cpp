@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One workload of the peer comparison (bench/compare): computes it through
 // the commands that the window's handlers call (engine/operations.h) and
 // writes only the result text to standard output.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Ackermann function A(a, b): closed forms for a from 0 to 4, and the
 // recursive definition, run on an explicit stack, for larger a.
 #include "engine/digits.h"

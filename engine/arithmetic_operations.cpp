@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // a + b, a - b, a * b and a / b on signed decimal texts. The sum, the
 // difference and the quotient line up the two fractions, work on the integers
 // that this gives, and put the point back; the product places its own point.

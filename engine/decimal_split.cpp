@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Taking decimal texts apart: integer part, fraction and point-free form. Only
 // the first "." counts as the point; a later one is part of the fraction. All
 // three procedures drop, in the caller's variable, a fraction of zeros only.

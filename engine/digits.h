@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers shared by the engine's procedures on texts: the checks that a text
 // holds digits where digits are needed (which throw NotANumber), zero forms,
 // signs, and checked 32-bit lengths.

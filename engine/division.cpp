@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Division of signed integer texts. Divdiv writes the raw quotient of long
 // division, truncated after the precision's digits after the point,
 // never rounded; the quotient itself comes from one division on limbs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's engine: procedures on number texts, strings of decimal
 // digits with an optional leading "-" and at most one ".". Numbers are never
 // held as machine integers or floating point: the procedures take and give

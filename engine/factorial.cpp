@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // n! from its prime factorisation. Legendre's formula gives the exponent e_p
 // of each prime p in n!: n / p + n / p^2 + ... (whole divisions). With P_k
 // the product of the primes whose exponent has bit k set, n! is the product

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Multiplication of number texts: MulCalcul multiplies a digit string by a
 // machine integer in one pass from the units; Mulmul multiplies two signed
 // decimal texts on limbs and places sign and point.

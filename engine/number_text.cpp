@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Repair, normal form, inspection and comparison of number texts. None of these
 // procedures refuses a text, whatever its characters.
 #include "engine/digits.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding what is wrong with an operand of a command, for the window's boxes:
 // which character, where, or what else keeps it from being a number of the
 // form the command takes.

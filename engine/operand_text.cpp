@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Operands as the commands read them from the fields' texts (UTF-8): the
 // blanks around a number trimmed, and the flaws that keep one from being a
 // number located in characters, as the user counts them in the field.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's commands that compute (a + b, a - b, a * b, a / b, the
 // power, the factorial, Ackermann's function and the digit-power sum), each
 // from the texts of the fields it reads to every text the window writes back

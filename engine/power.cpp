@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole powers of number texts by binary powering on limbs, and the sum of
 // the digits of a text each raised to a power.
 #include "engine/power.h"

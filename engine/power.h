@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole powers on limbs, for the procedures that go on computing with a power
 // instead of writing it out as PuisCalcul does.
 #pragma once

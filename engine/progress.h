@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cooperative cancellation and progress of long computations. The thread that
 // runs a job installs a JobControl for the job's duration (JobScope); the
 // engine's long loops call checkpoint(), which throws Cancelled once a stop has

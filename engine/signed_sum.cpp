@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Signed integer addition and subtraction. Both procedures normalise their
 // operands, take the zero forms, and then decide from the two signs, in the
 // one table below, whether the magnitudes are added or the smaller is taken

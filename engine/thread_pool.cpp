@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tasks are claimed one at a time from a shared counter, by the caller and by
 // the workers that join its batch, so no thread ever waits for a task that
 // nobody has started: a caller waits only for the workers already inside its

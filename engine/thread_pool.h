@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine's worker threads: a small pool of standard threads that long
 // products use to run independent work at the same time (the transforms
 // modulo each prime). The thread that hands work over runs part of it itself,

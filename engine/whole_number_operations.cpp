@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands on whole numbers: a to the power b, b !, A(a, b) and the sum of
 // the result's digits each raised to the power b. The first three refuse an
 // operand with a point or a "-" by writing "Opération interdite".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The addresses of the web pages that the main window and the About box open.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Ackermann function A(a, b), and the sum of the result's digits each
 // raised to the power b.
 #include "window/calculation.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // a + b, a - b, a * b and a / b.
 #include "window/calculation.h"
 #include "window/commands.h"

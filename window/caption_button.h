@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A push button whose caption wraps onto several lines when it is wider than
 // the button, as the calculator's long captions need ("Nombre de chiffres du
 // résultat" on a button 137 pixels wide). The caption stays the button's text,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The handlers of the main window's controls. Each takes the window services
 // it works through, runs to its end and returns nothing.
 #pragma once

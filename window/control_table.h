@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of the main window: names, captions, places, colours, fonts
 // and keyboard order, in twips as the window was drawn (1440 twips make one
 // inch, so 15 twips make one pixel at 96 dots per inch).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Durations and timestamps shown by the factorial and date-and-time boxes.
 #pragma once
 

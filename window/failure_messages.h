@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The French texts of the window: what the progress window says while a
 // calculation runs, why one gave no result, why the result could not be
 // saved or where it went, why a page did not open, and which precision is in

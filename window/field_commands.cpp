@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, the precision field, the "C" buttons, the tools on the result and
 // quitting.
 #include "window/commands.h"

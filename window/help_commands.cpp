@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help menu's boxes, the link buttons and the About box.
 #include "about/about_window.h"
 #include "window/commands.h"

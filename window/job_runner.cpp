@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/job_runner.h"
 
 #include "window/progress_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a window's jobs on a worker thread, one at a time, while the window
 // stays alive: it repaints, shows a progress window after half a second and
 // takes no input, and closing it stops the job first.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/keyboard.h"
 
 #include "window/number_field/number_field.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard use of the main window, beyond the Tab order and the access keys
 // ("&Quitter", the menu's "&?") that Qt gives from the captions:
 // - Enter in a number field does nothing: a number is one line, and a user who

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's window: three number fields (operand a, operand b, the
 // result), the precision field of division, the operation buttons, the tools
 // on the result, the link buttons and the help menu.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How pasted text becomes a number: it loses the blanks and line breaks that
 // grouped or wrapped its digits. (The blanks around an operand are trimmed by
 // the engine's commands: engine::operations::operandText.)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // a to the power b, the factorial of b with its timing, and the date and time.
 #include "window/calculation.h"
 #include "window/commands.h"

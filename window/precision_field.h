@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The precision field. What a paste or a drop brings into it is made into
 // one number first (pastedNumber), as in the operand fields
 // (window/number_field/number_field.h). What is typed stays as typed.

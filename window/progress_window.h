@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small window shown while a long computation runs: what is computed, how
 // far it has gone, how long it has taken, and a button that stops it.
 #pragma once

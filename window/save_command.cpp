@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Appends the result to resultat.txt, once confirmed, in the folder that
 // window/save_folder.h chooses; when that folder takes no file, in the user's
 // documents folder. The first save of a run that does not go beside the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which folder resultat.txt goes into. A program run from a build tree or
 // from a folder in the user's home saves beside itself, where its users have
 // always found the file; a program installed under a system prefix (/usr/bin)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window services: everything a handler may ask of the window and of the
 // system. Handlers reach fields, message boxes, the browser, the clock and the
 // file system only through this interface, so that tests can watch every one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's own French texts for the standard buttons and dialogs ("Oui", "Non").
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the main window carries out the window services.
 #include "window/main_window.h"
 

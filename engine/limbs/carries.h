@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Limbs from sums that may pass the base, with carries that do not wait on
 // each other: the linear steps of the products (Karatsuba's middle term and
 // differences, the schoolbook's last columns).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The kernels' checks of their preconditions. A check of constant cost is a
 // plain assert, on in every build (the build keeps assertions). A check that
 // takes a whole pass over the limbs or digits, which would cost as much as the

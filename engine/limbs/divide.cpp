@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quotient and remainder of magnitudes: one pass for a one-limb divisor,
 // otherwise long division on limbs of 10^9 (The Art of Computer Programming,
 // vol. 2, 4.3.1), each quotient limb estimated from the top limbs of the

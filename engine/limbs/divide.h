@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three quotient kernels that divide() chooses between, each callable
 // alone, and the lengths at which the choice changes: long division, whose
 // cost grows with the product of the quotient's and the divisor's lengths;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Divide-and-conquer division (Burnikel and Ziegler, "Fast Recursive
 // Division", 1998) for quotients and divisors of medium length. A quotient
 // as long as the divisor is found in two halves; each half comes from the

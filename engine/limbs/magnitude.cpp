@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text to limbs and back, and the kernels of linear cost: compare, add,
 // subtract, multiply by a small factor, shift by powers of ten.
 #include "engine/limbs/magnitude.h"

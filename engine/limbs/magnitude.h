@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Natural numbers held as limbs of nine decimal digits, and the kernels that
 // do the engine's digit work on them. Because the radix is a power of ten, a
 // digit text becomes limbs and limbs become a digit text in one linear pass.

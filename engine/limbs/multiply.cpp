@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Products of magnitudes: schoolbook (schoolbook.cpp) below
 // kKaratsubaThreshold limbs, Karatsuba above it, slices of the longer operand
 // for lopsided products, and number-theoretic transforms (ntt.cpp) for long

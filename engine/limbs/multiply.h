@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The product kernels that multiply() and square() choose between, each
 // callable alone, and the lengths at which the choice changes. Called alone,
 // a kernel gives its own answer: no other kernel can stand in for it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number-theoretic transforms: the limbs of each operand are the coefficients
 // of a polynomial; the product's coefficients come from a cyclic convolution
 // computed modulo two primes p = c * 2^k + 1 below 2^62, where roots of unity

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Products of long magnitudes by number-theoretic transforms.
 #pragma once
 

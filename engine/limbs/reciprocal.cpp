@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Division by Newton's reciprocal, for long quotients by long divisors. With
 // B the base (10^9 per limb) and B_h the top h limbs of the divisor, R_h
 // approximates B^(2h) / B_h; one Newton step R + R (1 - B_H R / B^(2H))

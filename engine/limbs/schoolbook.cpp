@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Schoolbook products and squares: rows of a[i] * b[j] added into 64-bit
 // column sums four rows at a time, in loops that the compiler vectorises;
 // before a column could overflow, every column hands what passes the base to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The schoolbook kernels on raw limbs, the leaves of multiply.cpp's
 // recursion: rows of products added into 64-bit column sums, which are
 // carried into limbs at the end.

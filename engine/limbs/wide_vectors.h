@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kernels whose loops the compiler vectorises are built twice on x86-64: for
 // processors with AVX2, whose vectors hold four 64-bit column sums where the
 // baseline's SSE2 holds two, and for any other; each call takes the one that

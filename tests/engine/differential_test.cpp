@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The signed procedures against GMP on random operands and on the operands
 // that carry and borrow the most, with the identities that need no oracle and
 // the rule of what each procedure leaves in its arguments.

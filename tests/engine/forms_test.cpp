@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The forms that values alone do not pin: repaired, normalised and split
 // texts, "-0", leading zeros kept, raw quotients, and what each procedure
 // leaves in its arguments in those cases. Values are the differential tests'.

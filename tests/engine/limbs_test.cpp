@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each kernel of the limb layer called alone, as GMP's tests/mpn check each
 // mpn_ function against a plain reference: here GMP's value of the same limbs,
 // on random limbs and on those that carry and borrow the most, at lengths

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exact values from GMP and operands drawn to provoke carries and borrows,
 // shared by the engine tests.
 #pragma once

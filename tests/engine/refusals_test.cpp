@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every procedure that computes refuses what it cannot compute with one of
 // the engine's errors, and then has changed nothing in its arguments; and
 // each long loop stops with Cancelled, not a partial result, when asked to.

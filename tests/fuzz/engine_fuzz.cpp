@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the engine: every procedure of engine/engine.h gets
 // the input's two texts, with a small precision, exponent and multiplier from
 // its parameter bytes (fuzz_input.h). A procedure must end in a whole result

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the fuzz targets share: their input, texts separated by NUL bytes and
 // then parameter bytes ("12.5\0" "2.25\0" "\x3c" gives "12.5", "2.25" and one
 // byte; missing texts are empty and missing bytes zero), and the forms of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the calculation handlers, on the tests' window services
 // (jobs run inline): the input gives a, b, the result field, the precision
 // field and the command. Afterwards the result field holds one whole result

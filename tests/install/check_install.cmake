@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into ROOT/usr and checks the tree: every file the desktop
 # needs is there with the manual page, license and changes, and the validators accept the menu entry and the metainfo
 # (each validator only where it is installed).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four arithmetic commands on thousands of random signed decimal operands,
 // run through their handlers without a widget, against GMP's exact rationals:
 // the value of each result and the form the command gives it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation buttons on the real window: which boxes they show, in what
 // order with the result field, and what the boxes say; and long computations:
 // the window stays alive and takes no input while one runs, shows its progress

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window services without a window: fields in a map, boxes recorded, jobs
 // run at once on the calling thread, and writing Text4 runs the precision
 // handler. Handlers run on it as on the real window, without any widget.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every calculation command against every kind of bad operand and the edges
 // of good ones: what the command gives or throws, and the box that follows;
 // and how text arrives in the fields: a paste as one number, typing as typed.

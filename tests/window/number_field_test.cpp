@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number field alone, offscreen, ten characters a row and three rows in
 // sight: keys, mouse, clipboard, undo, drops and refusals against the text,
 // caret and selection expected; where characters stand; and what tools and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving the result into resultat.txt, from temporary program folders.
 #include "window_fixture.h"
 

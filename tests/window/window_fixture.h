@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window tests share: a real MainWindow on screen, its controls by
 // name, and a catcher that answers the modal windows it shows.
 #pragma once

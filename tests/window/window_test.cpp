@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as built: start-up values, painted colours, keyboard, the
 // handlers that work on the fields without the engine's arithmetic, the help
 // menu, the link buttons and the About box. The browser is replaced by a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The undo and redo stacks of a field: each entry is one edit, the text it
 // removed and the text it put in its place. Consecutive typing, and
 // consecutive Backspaces or Deletes, join into one entry, as in text editors.

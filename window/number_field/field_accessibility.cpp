@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/number_field/field_accessibility.h"
 
 #include "window/number_field/number_field.h"

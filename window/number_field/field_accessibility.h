@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader learns of a number field: its name (accessibleName),
 // its text, the caret and the selection, through Qt's accessibility
 // interfaces; and the events that tell it of each change.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The field's keys: the caret and selection keys, the editing keys, the
 // clipboard and undo keys, typed text and an input method's text; and the
 // mouse: clicks, drags and double-clicks select.

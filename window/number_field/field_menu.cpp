@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The field's context menu, with Qt's own entries and their translations, and
 // what a drop brings: a text, or the number of a text file.
 #include "window/number_field/number_field.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the number fields tell the user, in French, when they do not take a
 // text.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the field paints the rows in sight, its selection and its caret, and
 // makes the caret blink while it has the focus.
 #include "window/number_field/number_field.h"

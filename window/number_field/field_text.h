@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A field's text with its caret, its selection and its undo history. The text
 // is held once; caret and anchor are positions in it (0 to its length), the
 // selection runs between them.

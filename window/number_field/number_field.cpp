@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The field's text, its edits, the clipboard, and where its rows stand.
 #include "window/number_field/number_field.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The field that shows and edits a number of any length (a, b and the
 // result). The text is held once; it is shown in rows of as many characters
 // as fit the width, one digit-wide cell a character, and only the rows in

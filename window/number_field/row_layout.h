@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where each character of a field's text stands: rows of a fixed number of
 // columns, one character a column. A text without line breaks is one line, and
 // the row of a position is a division. Line breaks (LF, CR, CR LF, U+2028,
