@@ -47,14 +47,14 @@ namespace operations = engine::operations;
 
 // One command on its operand texts: the result that it writes.
 template <class Command, class... Operands>
-Text resultOf(Command command, const Operands&... operands) {
+Text resultOf(Command command, Operands&&... operands) {
     operations::Outcome outcome;
-    command(operands..., outcome);
+    command(std::forward<Operands>(operands)..., outcome);
     return outcome.result;
 }
 
-Text quotient(const Text& a, const Text& b, std::int32_t precision) {
-    return resultOf(operations::quotient, a, b, precision);
+Text quotient(Text a, Text b, std::int32_t precision) {
+    return resultOf(operations::quotient, std::move(a), std::move(b), precision);
 }
 
 Text run(const std::string& workload, int argc, char** argv) {

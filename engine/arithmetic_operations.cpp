@@ -5,6 +5,7 @@
 #include "engine/digits.h"
 #include "engine/operand_flaws.h"
 #include "engine/operations.h"
+#include "engine/procedure_steps.h"
 
 #include <algorithm>
 
@@ -108,9 +109,9 @@ void requireShortEnough(std::size_t longestResult, const Outcome& outcome) {
 // Fills the operands as the window writes them back, then runs `steps` on
 // them; a NotANumber comes out naming the flaws of the operands.
 template <class Steps>
-void onOperands(const Text& a, const Text& b, Outcome& outcome, Steps&& steps) {
-    outcome.a = Verif(operandText(a));
-    outcome.b = Verif(operandText(b));
+void onOperands(Text a, Text b, Outcome& outcome, Steps&& steps) {
+    outcome.a = detail::verified(operandText(std::move(a)));
+    outcome.b = detail::verified(operandText(std::move(b)));
     try {
         outcome.result = steps(*outcome.a, *outcome.b);
     } catch (const NotANumber&) {
@@ -120,10 +121,12 @@ void onOperands(const Text& a, const Text& b, Outcome& outcome, Steps&& steps) {
 
 using Kernel = Text (*)(Text&, Text&);
 
-// The sum or difference of the two operands on the fixed-point frame. It has
-// at most one digit more than the longer operand, or than its fraction.
-void fixedPointOperation(const Text& a, const Text& b, Outcome& outcome, Kernel kernel) {
-    onOperands(a, b, outcome, [&](const Text& x, const Text& y) {
+// The sum or difference of the two operands on the fixed-point frame, with
+// the steps of Plusplus or Moinsmoins on the aligned texts, which nothing
+// reads afterwards. It has at most one digit more than the longer operand,
+// or than its fraction.
+void fixedPointOperation(Text a, Text b, Outcome& outcome, Kernel kernel) {
+    onOperands(std::move(a), std::move(b), outcome, [&](const Text& x, const Text& y) {
         FixedPoint operands = alignFractions(x, y);
         requireShortEnough(std::max({significantDigits(operands.a), significantDigits(operands.b),
                                      static_cast<std::size_t>(operands.digits)}) +
@@ -133,43 +136,42 @@ void fixedPointOperation(const Text& a, const Text& b, Outcome& outcome, Kernel 
         if (operands.digits > 0) {
             r = placePoint(r, operands.digits);
         }
-        return Verif(r);
+        return detail::verified(std::move(r));
     });
 }
 
 } // namespace
 
-void sum(const Text& a, const Text& b, Outcome& outcome) {
-    fixedPointOperation(a, b, outcome, &Plusplus);
+void sum(Text a, Text b, Outcome& outcome) {
+    fixedPointOperation(std::move(a), std::move(b), outcome, &detail::plusplusSteps);
 }
 
-void difference(const Text& a, const Text& b, Outcome& outcome) {
-    fixedPointOperation(a, b, outcome, &Moinsmoins);
+void difference(Text a, Text b, Outcome& outcome) {
+    fixedPointOperation(std::move(a), std::move(b), outcome, &detail::moinsmoinsSteps);
 }
 
 // A product has at most as many digits as its operands together, or one more
 // than its fraction ("0." and the fraction).
-void product(const Text& a, const Text& b, Outcome& outcome) {
-    onOperands(a, b, outcome, [&](const Text& x, const Text& y) {
+void product(Text a, Text b, Outcome& outcome) {
+    onOperands(std::move(a), std::move(b), outcome, [&](const Text& x, const Text& y) {
         const auto fractions =
             static_cast<std::size_t>(Analysesort(x)) + static_cast<std::size_t>(Analysesort(y));
         requireShortEnough(std::max(significantDigits(x) + significantDigits(y), fractions + 1),
                            outcome);
         Text workA = x;
         Text workB = y;
-        return Verif(Mulmul(workA, workB));
+        return detail::verified(detail::mulmulSteps(workA, workB));
     });
 }
 
-void quotient(const Text& a, const Text& b, std::int32_t precision, Outcome& outcome) {
-    onOperands(a, b, outcome, [&](const Text& x, const Text& y) {
+void quotient(Text a, Text b, std::int32_t precision, Outcome& outcome) {
+    onOperands(std::move(a), std::move(b), outcome, [&](const Text& x, const Text& y) {
         FixedPoint operands = alignFractions(x, y);
         outcome.precision = precision;
-        Text raw = Divdiv(operands.a, operands.b, *outcome.precision);
+        Text raw = detail::divdivSteps(operands.a, operands.b, *outcome.precision);
         // A raw quotient can open with a "0" before its first digit (02.50);
         // the normal form keeps it, so drop it here.
-        const Text normal = Zeronettoyage(raw);
-        return Verif(Paszerodebut(normal));
+        return detail::verified(Paszerodebut(Zeronettoyage(raw)));
     });
 }
 

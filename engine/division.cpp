@@ -6,6 +6,7 @@
 // multiples 9, 8, ..., 1 of the divisor.
 #include "engine/digits.h"
 #include "engine/engine.h"
+#include "engine/procedure_steps.h"
 #include "engine/limbs/magnitude.h"
 
 #include <string>
@@ -140,8 +141,10 @@ Text longDivision(const Text& dividend, const Text& divisor, std::int32_t& preci
     return integerPart + "." + fractionDigits(fraction, exact);
 }
 
+} // namespace
+
 // The steps of Divdiv on its own two variables (see Divdiv).
-Text divdivSteps(Text& ent, Text& ent2, std::int32_t& precision) {
+Text detail::divdivSteps(Text& ent, Text& ent2, std::int32_t& precision) {
     const bool negative = detail::normaliseAndTakeSigns(ent, ent2);
     detail::requireDigits(ent);
     detail::requireDigits(ent2);
@@ -165,15 +168,13 @@ Text divdivSteps(Text& ent, Text& ent2, std::int32_t& precision) {
     return negative ? "-" + quotient : quotient;
 }
 
-} // namespace
-
 // The raw quotient of two signed integer texts (see longDivision for its
 // form), "-" first when exactly one operand is negative, or "Division
 // impossible" for a zero divisor. Both arguments are left normalised and
 // without "-". A precision below 50 is raised to 50 in `precision` itself.
 Text Divdiv(Text& ent, Text& ent2, std::int32_t& precision) {
     return detail::onCopies(ent, ent2, [&](Text& dividend, Text& divisor) {
-        return divdivSteps(dividend, divisor, precision);
+        return detail::divdivSteps(dividend, divisor, precision);
     });
 }
 

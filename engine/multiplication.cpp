@@ -4,6 +4,7 @@
 // decimal texts on limbs and places sign and point.
 #include "engine/digits.h"
 #include "engine/engine.h"
+#include "engine/procedure_steps.h"
 #include "engine/limbs/magnitude.h"
 
 #include <algorithm>
@@ -33,8 +34,10 @@ Text placePoint(const Text& digits, std::int32_t total) {
     return "0." + Text(fraction - digits.size(), '0') + digits;
 }
 
+} // namespace
+
 // The steps of Mulmul on its own two variables (see Mulmul).
-Text mulmulSteps(Text& ent, Text& ent2) {
+Text detail::mulmulSteps(Text& ent, Text& ent2) {
     const bool negative = detail::normaliseAndTakeSigns(ent, ent2);
     detail::requireDecimalDigits(ent);
     detail::requireDecimalDigits(ent2);
@@ -65,8 +68,6 @@ Text mulmulSteps(Text& ent, Text& ent2) {
     }
     return product;
 }
-
-} // namespace
 
 Text ResuPartiel(const Text& ires, Text& iret) {
     iret = ires.size() >= 2 ? ires.substr(0, ires.size() - 1) : Text();
@@ -118,7 +119,7 @@ Text MulCalcul(Text& ent, const std::int32_t& lk) {
 // Both arguments are left in their normal form without "-" and, when the
 // product was not zero and had decimals, without their point.
 Text Mulmul(Text& ent, Text& ent2) {
-    return detail::onCopies(ent, ent2, mulmulSteps);
+    return detail::onCopies(ent, ent2, detail::mulmulSteps);
 }
 
 } // namespace engine

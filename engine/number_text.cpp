@@ -3,6 +3,7 @@
 // procedures refuses a text, whatever its characters.
 #include "engine/digits.h"
 #include "engine/engine.h"
+#include "engine/procedure_steps.h"
 
 #include <algorithm>
 #include <limits>
@@ -47,14 +48,18 @@ std::optional<std::int32_t> toInt32(const Text& text) {
     return static_cast<std::int32_t>(value);
 }
 
+Text detail::verified(Text text) {
+    if (text.starts_with('.')) {
+        return "0" + text;
+    }
+    if (text.starts_with("-.")) {
+        return "-0" + text.substr(1);
+    }
+    return text; // as most texts are: kept, not copied
+}
+
 Text Verif(const Text& st) {
-    if (st.starts_with('.')) {
-        return "0" + st;
-    }
-    if (st.starts_with("-.")) {
-        return "-0." + st.substr(2);
-    }
-    return st;
+    return detail::verified(st);
 }
 
 bool DecimalYN(const Text& ent) {

@@ -114,9 +114,11 @@ NumberBounds numberBounds(std::string_view text) {
 
 namespace operations {
 
-Text operandText(const Text& fieldText) {
+Text operandText(Text fieldText) {
     const NumberBounds bounds = numberBounds(fieldText);
-    return fieldText.substr(bounds.first, bounds.end - bounds.first);
+    fieldText.erase(bounds.end);
+    fieldText.erase(0, bounds.first);
+    return fieldText;
 }
 
 } // namespace operations

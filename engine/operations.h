@@ -6,7 +6,9 @@
 // call these, so both run the same steps.
 //
 // A command takes the fields' texts as they stand (blanks around a number are
-// trimmed here) and fills an Outcome. It refuses operands with NotANumber,
+// trimmed here), by value: a caller that keeps its own passes a copy, one that
+// does not moves them in, and an operand of millions of digits is not held
+// twice. It fills an Outcome. It refuses operands with NotANumber,
 // whose flaws name each operand at fault: a character that cannot stand in a
 // number of the form the command takes (signed decimal for the four
 // operations, natural number for the power, the factorial, Ackermann and b,
@@ -52,19 +54,19 @@ inline constexpr char FactorialTooLarge[] = "b est trop grand";
 // A field's text as every command reads an operand: without the blanks, tabs,
 // line breaks and no-break or thin spaces (U+00A0, U+2009, U+202F) around it.
 // Blanks inside stay, and are refused where a number is needed.
-Text operandText(const Text& fieldText);
+Text operandText(Text fieldText);
 
-void sum(const Text& a, const Text& b, Outcome& outcome);
-void difference(const Text& a, const Text& b, Outcome& outcome);
-void product(const Text& a, const Text& b, Outcome& outcome);
+void sum(Text a, Text b, Outcome& outcome);
+void difference(Text a, Text b, Outcome& outcome);
+void product(Text a, Text b, Outcome& outcome);
 // `precision`: the window's precision (see Divdiv).
-void quotient(const Text& a, const Text& b, std::int32_t precision, Outcome& outcome);
+void quotient(Text a, Text b, std::int32_t precision, Outcome& outcome);
 // a to the power b.
-void power(const Text& a, const Text& b, Outcome& outcome);
+void power(Text a, Text b, Outcome& outcome);
 // b !, or "b est trop grand" for a b written with 5 characters or more.
 void factorial(const Text& b, Outcome& outcome);
 // A(a, b): by the closed forms for a below 5, by the recursion from 5 on.
-void ackermann(const Text& a, const Text& b, Outcome& outcome);
+void ackermann(Text a, Text b, Outcome& outcome);
 // The sum of the digits of `result` (the result field's text), each raised
 // to the power b.
 void digitPowerSum(const Text& result, const Text& b, Outcome& outcome);

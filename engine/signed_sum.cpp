@@ -6,6 +6,7 @@
 #include "engine/digits.h"
 #include "engine/engine.h"
 #include "engine/limbs/magnitude.h"
+#include "engine/procedure_steps.h"
 
 #include <algorithm>
 
@@ -96,20 +97,24 @@ Text signedSum(Text& ent, Text& ent2, Operation operation) {
 
 } // namespace
 
-Text Plusplus(Text& ent, Text& ent2) {
-    Text sum = detail::onCopies(ent, ent2, [](Text& first, Text& second) {
-        return signedSum(first, second, Operation::Add);
-    });
-    detail::makeZeroIfBare(sum);
+Text detail::plusplusSteps(Text& ent, Text& ent2) {
+    Text sum = signedSum(ent, ent2, Operation::Add);
+    makeZeroIfBare(sum);
     return sum;
 }
 
-Text Moinsmoins(Text& ent, Text& ent2) {
-    Text difference = detail::onCopies(ent, ent2, [](Text& first, Text& second) {
-        return signedSum(first, second, Operation::Subtract);
-    });
-    detail::makeZeroIfBare(difference);
+Text detail::moinsmoinsSteps(Text& ent, Text& ent2) {
+    Text difference = signedSum(ent, ent2, Operation::Subtract);
+    makeZeroIfBare(difference);
     return difference;
+}
+
+Text Plusplus(Text& ent, Text& ent2) {
+    return detail::onCopies(ent, ent2, detail::plusplusSteps);
+}
+
+Text Moinsmoins(Text& ent, Text& ent2) {
+    return detail::onCopies(ent, ent2, detail::moinsmoinsSteps);
 }
 
 } // namespace engine

@@ -77,7 +77,7 @@ void onNaturalNumbers(const Text& aField, const Text& bField, bool bWithin32Bits
 
 } // namespace
 
-void power(const Text& a, const Text& b, Outcome& outcome) {
+void power(Text a, Text b, Outcome& outcome) {
     onNaturalNumbers(a, b, true, outcome, [](const Text& x, const Text& y) {
         const std::int32_t exponent = integerOperand(y);
         Text base = x;
@@ -101,7 +101,7 @@ void factorial(const Text& bField, Outcome& outcome) {
     outcome.result = engine::factorial(*n);
 }
 
-void ackermann(const Text& a, const Text& b, Outcome& outcome) {
+void ackermann(Text a, Text b, Outcome& outcome) {
     onNaturalNumbers(a, b, false, outcome, [&](const Text& x, const Text& y) {
         if (!toInt32(x) && isNaturalNumber(x)) {
             // A(a, b) for an a beyond 32 bits is beyond any memory.

@@ -18,11 +18,11 @@ void multiplyCommand(Services& window) {
 }
 
 void divideCommand(Services& window) {
-    const engine::Text a = window.readField(Field::Text1);
-    const engine::Text b = window.readField(Field::Text2);
+    engine::Text a = window.readField(Field::Text1);
+    engine::Text b = window.readField(Field::Text2);
     const std::int32_t precision = window.precision();
     runCalculation(window, Calculation::Quotient, [&](engine::operations::Outcome& outcome) {
-        engine::operations::quotient(a, b, precision, outcome);
+        engine::operations::quotient(std::move(a), std::move(b), precision, outcome);
     });
 }
 

@@ -71,9 +71,10 @@ void runCalculation(Services& window, Calculation calculation, const Operation& 
 
 std::optional<Outcome> runOnAAndB(Services& window, Calculation calculation,
                                   CommandOnAAndB command) {
-    const engine::Text a = window.readField(Field::Text1);
-    const engine::Text b = window.readField(Field::Text2);
-    return runOperation(window, calculation, [&](Outcome& outcome) { command(a, b, outcome); });
+    engine::Text a = window.readField(Field::Text1);
+    engine::Text b = window.readField(Field::Text2);
+    return runOperation(window, calculation,
+                        [&](Outcome& outcome) { command(std::move(a), std::move(b), outcome); });
 }
 
 void runCalculationOnAAndB(Services& window, Calculation calculation, CommandOnAAndB command) {

@@ -32,7 +32,7 @@ std::optional<engine::operations::Outcome> runOperation(Services& window, Calcul
 void runCalculation(Services& window, Calculation calculation, const Operation& operation);
 
 // A command of engine/operations.h on a and b.
-using CommandOnAAndB = void (*)(const engine::Text& a, const engine::Text& b,
+using CommandOnAAndB = void (*)(engine::Text a, engine::Text b,
                                 engine::operations::Outcome& outcome);
 
 // Reads a (Text1) and b (Text2) and runs `command` on them with runOperation.

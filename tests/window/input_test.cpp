@@ -50,7 +50,7 @@ struct Command {
     const char* name;
     const char* button;
     // The command as the window runs it, with the result field holding "153".
-    void (*operation)(const Text& a, const Text& b, Outcome& outcome);
+    void (*operation)(Text a, Text b, Outcome& outcome);
     const char* accepts;  // a part of each of its refusals' boxes
     const char* next;     // its result for a = 2, b = 3 and the result 12
     bool decimals;        // takes decimals, and writes its trimmed operands back
@@ -62,14 +62,14 @@ const Command Commands[] = {
     {"a + b", "Command1", engine::operations::sum, "un point décimal au plus", "5", true, 0},
     {"a - b", "Command2", engine::operations::difference, "un point décimal au plus", "-1", true, 0},
     {"a * b", "Command3", engine::operations::product, "un point décimal au plus", "6", true, 0},
-    {"a / b", "Command4", [](const Text& a, const Text& b, Outcome& o) { engine::operations::quotient(a, b, 50, o); },
+    {"a / b", "Command4", [](Text a, Text b, Outcome& o) { engine::operations::quotient(std::move(a), std::move(b), 50, o); },
      "un point décimal au plus", "0.66666666666666666666666666666666666666666666666666", true, 0},
     {"a exposant (b)", "Command5", engine::operations::power, "b valant au plus 2147483647", "8", false, 0},
-    {"b !", "Command6", [](const Text&, const Text& b, Outcome& o) { engine::operations::factorial(b, o); },
+    {"b !", "Command6", [](Text, Text b, Outcome& o) { engine::operations::factorial(b, o); },
      "b ! se calcule pour un nombre entier b de 0 à 9999", "6", false, 1}, // the time it took
     {"Ackerman(a, b)", "Command9", engine::operations::ackermann,
      "Ackerman(a, b) se calcule sur deux nombres entiers de 0 ou plus", "9", false, 1}, // A(a, b) for a below 5
-    {"digit-power sum", "Command18", [](const Text&, const Text& b, Outcome& o) { engine::operations::digitPowerSum("153", b, o); },
+    {"digit-power sum", "Command18", [](Text, Text b, Outcome& o) { engine::operations::digitPowerSum("153", b, o); },
      "puissance b se calcule pour un nombre entier b de 0 à 2147483647", "9", false, 0}};
 // clang-format on
 
