@@ -46,8 +46,7 @@ Text readOperand(const char* path) {
 namespace operations = engine::operations;
 
 // One command on its operand texts: the result that it writes.
-template <class Command, class... Operands>
-Text resultOf(Command command, Operands&&... operands) {
+template <class Command, class... Operands> Text resultOf(Command command, Operands&&... operands) {
     operations::Outcome outcome;
     command(std::forward<Operands>(operands)..., outcome);
     return outcome.result;

@@ -108,8 +108,7 @@ void requireShortEnough(std::size_t longestResult, const Outcome& outcome) {
 
 // Fills the operands as the window writes them back, then runs `steps` on
 // them; a NotANumber comes out naming the flaws of the operands.
-template <class Steps>
-void onOperands(Text a, Text b, Outcome& outcome, Steps&& steps) {
+template <class Steps> void onOperands(Text a, Text b, Outcome& outcome, Steps&& steps) {
     outcome.a = detail::verified(operandText(std::move(a)));
     outcome.b = detail::verified(operandText(std::move(b)));
     try {

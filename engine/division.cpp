@@ -6,8 +6,8 @@
 // multiples 9, 8, ..., 1 of the divisor.
 #include "engine/digits.h"
 #include "engine/engine.h"
-#include "engine/procedure_steps.h"
 #include "engine/limbs/magnitude.h"
+#include "engine/procedure_steps.h"
 
 #include <string>
 

@@ -4,8 +4,8 @@
 // decimal texts on limbs and places sign and point.
 #include "engine/digits.h"
 #include "engine/engine.h"
-#include "engine/procedure_steps.h"
 #include "engine/limbs/magnitude.h"
+#include "engine/procedure_steps.h"
 
 #include <algorithm>
 #include <cstdint>
