@@ -101,6 +101,7 @@ const std::vector<Row>& rows() {
     const Answer bNoDigit = flaw(Kind::NoDigit, "b ne contient aucun chiffre");
     const Answer bBeyond = flaw(Kind::Beyond32Bits, "b dépasse 2147483647");
     const Answer bNegative = flaw(Kind::Negative, "b est négatif");
+    const Answer bX = bHas("le caractère « x » en position 1");
     // clang-format off
     static const std::vector<Row> table = {
         {"empty", "2", "", {is("2"), is("2"), is("0"), impossible, bEmpty, bEmpty, is("3"), bEmpty}},
@@ -113,6 +114,7 @@ const std::vector<Row>& rows() {
         {"2.0", "2", "2.0", {is("4"), is("0"), is("4"), is("1"), forbidden, forbidden, forbidden, bHas("un point en position 2")}},
         {"negative after a blank", "2", " -3", {is("-1"), is("5"), is("-6"), is("-" + quotientBy3), forbidden, forbidden, forbidden, bNegative}},
         {"blanks around", " 2\t", "5\n", {is("7"), is("-3"), is("10"), is("0.40"), is("32"), is("120"), is("13"), is("3369")}},
+        {"point and blanks around a, letter in b", " .5\t", "x", {bX, bX, bX, bX, forbidden, bX, forbidden, bX}},
         {"largest 32-bit b", "2", "2147483647", {is("2147483649"), is("-2147483645"), is("4294967294"), is("0.00000000093132257504915938482115016543359969064295"), powerTooLong, factorialTooLarge, is("4294967297"), powerTooLong}},
         {"b past 32 bits", "2", "2147483648", {is("2147483650"), is("-2147483646"), is("4294967296"), is("0.0000000009313225746154785156250"), bBeyond, factorialTooLarge, is("4294967299"), bBeyond}},
         {"smallest 32-bit b", "2", "-2147483648", {is("-2147483646"), is("2147483650"), is("-4294967296"), is("-0.0000000009313225746154785156250"), forbidden, forbidden, forbidden, bNegative}},
@@ -213,10 +215,12 @@ private slots:
             // The example of a decimal number only where decimals are taken.
             QCOMPARE(text.contains("12.5"), c.decimals && answer.text.contains("virgule"));
         }
-        if (a == " 2\t") {
-            // The four operations show the numbers they computed; the others leave the fields.
+        if (a.startsWith(u' ')) {
+            // The four operations show the numbers they read, also when they
+            // then refuse one; the others leave the fields as they were.
             const QStringList fields{fieldText("Text1"), fieldText("Text2")};
-            QCOMPARE(fields, (c.decimals ? QStringList{"2", "5"} : QStringList{a, b}));
+            const QStringList read = a == " 2\t" ? QStringList{"2", "5"} : QStringList{"0.5", "x"};
+            QCOMPARE(fields, (c.decimals ? read : QStringList{a, b}));
         }
         setField("Text1", "2");
         setField("Text2", "3");
