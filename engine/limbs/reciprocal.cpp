@@ -5,7 +5,7 @@
 // doubles the limbs that are right, costing two products. The quotient's
 // estimate from R is then corrected with the exact remainder, so it is
 // always right; a poor estimate would only cost more corrections, and past a
-// few of them the division gives up (divide() then uses long division).
+// few of them the division gives up (divide() then uses the recursion).
 #include "engine/limbs/divide.h"
 
 #include "engine/progress.h"
