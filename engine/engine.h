@@ -11,6 +11,8 @@
 // whole one or throws one of the error types below.
 #pragma once
 
+#include "engine/runtime/errors.h"
+
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
@@ -41,10 +43,8 @@ struct OperandFlaw {
     Text character;
 };
 
-// Failures. No procedure returns a partial result: it returns a whole one or throws.
-struct Error : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
+// Failures (Error and Cancelled: engine/runtime/errors.h). No procedure
+// returns a partial result: it returns a whole one or throws.
 // A text is not a number of the form needed. A procedure throws it without
 // flaws (a digit loop met a non-digit); a command of engine/operations.h
 // names every operand at fault and where.
@@ -56,9 +56,6 @@ struct NotANumber : Error {
 struct OutOfRange : Error {
     using Error::Error;
 }; // a 32-bit value overflowed, or a result is too large
-struct Cancelled : Error {
-    using Error::Error;
-}; // the user stopped the computation
 
 // The longest result the engine builds, in digits: a power, a quotient's
 // precision, an Ackermann value, or the longest sum, difference or product

@@ -8,7 +8,7 @@
 // like the others: in decimal limbs a power of two is no cheaper to apply.
 #include "engine/engine.h"
 #include "engine/limbs/magnitude.h"
-#include "engine/progress.h"
+#include "engine/runtime/job_control.h"
 
 #include <bit>
 #include <cmath>

@@ -31,7 +31,4 @@ std::optional<OperandFlaw> naturalNumberFlaw(const Text& fieldText, Operand oper
 // no fault of the operands and is thrown as a plain Error.
 [[noreturn]] void refuseOperands(const std::vector<std::optional<OperandFlaw>>& flaws);
 
-// The number of characters of a UTF-8 text.
-std::size_t characterCount(const Text& text);
-
 } // namespace engine::detail

@@ -2,6 +2,7 @@
 // Operands as the commands read them from the fields' texts (UTF-8): the
 // blanks around a number trimmed, and the flaws that keep one from being a
 // number located in characters, as the user counts them in the field.
+#include "engine/characters.h"
 #include "engine/digits.h"
 #include "engine/operand_flaws.h"
 #include "engine/operations.h"
@@ -11,72 +12,6 @@
 namespace engine {
 
 namespace {
-
-// One character of a UTF-8 text: its code point and its length in bytes. A
-// byte that starts no valid sequence is a character of its own.
-struct CodePoint {
-    char32_t value = 0;
-    std::size_t bytes = 1;
-};
-
-constexpr char32_t kReplacement = 0xFFFD;
-
-bool isContinuationByte(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
-CodePoint decodeAt(std::string_view text, std::size_t at) {
-    const auto byte = static_cast<unsigned char>(text[at]);
-    if (byte < 0x80) {
-        return {byte, 1};
-    }
-    std::size_t length = 0;
-    char32_t value = 0;
-    if ((byte & 0xE0) == 0xC0) {
-        length = 2;
-        value = byte & 0x1F;
-    } else if ((byte & 0xF0) == 0xE0) {
-        length = 3;
-        value = byte & 0x0F;
-    } else if ((byte & 0xF8) == 0xF0) {
-        length = 4;
-        value = byte & 0x07;
-    } else {
-        return {kReplacement, 1};
-    }
-    if (text.size() - at < length) {
-        return {kReplacement, 1};
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        if (!isContinuationByte(text[at + i])) {
-            return {kReplacement, 1};
-        }
-        value = value << 6 | (static_cast<unsigned char>(text[at + i]) & 0x3F);
-    }
-    return {value, length};
-}
-
-// Blanks that may stand around a number: space, tab, line breaks (LF, CR,
-// vertical tab, form feed, U+2028, U+2029) and the no-break and thin spaces
-// that group digits.
-bool isSurroundingBlank(char32_t c) {
-    switch (c) {
-    case U' ':
-    case U'\t':
-    case U'\n':
-    case U'\r':
-    case U'\v':
-    case U'\f':
-    case U'\u00A0':
-    case U'\u2009':
-    case U'\u202F':
-    case U'\u2028':
-    case U'\u2029':
-        return true;
-    default:
-        return false;
-    }
-}
 
 // The number in a field's text: where it starts and ends (in bytes), and how
 // many characters stand before it.
@@ -89,8 +24,8 @@ struct NumberBounds {
 NumberBounds numberBounds(std::string_view text) {
     NumberBounds bounds{0, text.size(), 0};
     while (bounds.first < bounds.end) {
-        const CodePoint c = decodeAt(text, bounds.first);
-        if (!isSurroundingBlank(c.value)) {
+        const CodePoint c = decodeUtf8At(text, bounds.first);
+        if (!isBlank(c.value)) {
             break;
         }
         bounds.first += c.bytes;
@@ -98,11 +33,12 @@ NumberBounds numberBounds(std::string_view text) {
     }
     while (bounds.end > bounds.first) {
         std::size_t start = bounds.end - 1;
-        while (start > bounds.first && bounds.end - start < 4 && isContinuationByte(text[start])) {
+        while (start > bounds.first && bounds.end - start < 4 &&
+               isUtf8ContinuationByte(text[start])) {
             --start;
         }
-        const CodePoint c = decodeAt(text, start);
-        if (start + c.bytes != bounds.end || !isSurroundingBlank(c.value)) {
+        const CodePoint c = decodeUtf8At(text, start);
+        if (start + c.bytes != bounds.end || !isBlank(c.value)) {
             break;
         }
         bounds.end = start;
@@ -131,7 +67,7 @@ std::optional<OperandFlaw> characterFlaw(const Text& fieldText, NumberForm form,
     std::int64_t position = bounds.charactersBefore + 1;
     bool seenPoint = false;
     for (std::size_t at = bounds.first; at < bounds.end; ++position) {
-        const CodePoint c = decodeAt(text, at);
+        const CodePoint c = decodeUtf8At(text, at);
         const bool sign = c.value == U'-' || c.value == U'+';
         const bool signAllowed =
             at == bounds.first &&
@@ -177,14 +113,6 @@ void refuseOperands(const std::vector<std::optional<OperandFlaw>>& flaws) {
         throw Error("a procedure refused operands in which no flaw was found");
     }
     throw NotANumber("an operand is not a number of the form the command takes", std::move(found));
-}
-
-std::size_t characterCount(const Text& text) {
-    std::size_t count = 0;
-    for (std::size_t at = 0; at < text.size(); at += decodeAt(text, at).bytes) {
-        ++count;
-    }
-    return count;
 }
 
 } // namespace detail

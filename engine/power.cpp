@@ -5,7 +5,7 @@
 #include "engine/digits.h"
 #include "engine/engine.h"
 #include "engine/limbs/magnitude.h"
-#include "engine/progress.h"
+#include "engine/runtime/job_control.h"
 
 #include <array>
 #include <bit>

@@ -2,6 +2,7 @@
 // The commands on whole numbers: a to the power b, b !, A(a, b) and the sum of
 // the result's digits each raised to the power b. The first three refuse an
 // operand with a point or a "-" by writing "Opération interdite".
+#include "engine/characters.h"
 #include "engine/digits.h"
 #include "engine/operand_flaws.h"
 #include "engine/operations.h"
@@ -90,7 +91,7 @@ void factorial(const Text& bField, Outcome& outcome) {
     if (refusedAsForbidden({&b}, outcome)) {
         return;
     }
-    if (detail::characterCount(b) >= kFactorialRefusedLength) {
+    if (utf8CharacterCount(b) >= kFactorialRefusedLength) {
         outcome.result = FactorialTooLarge;
         return;
     }

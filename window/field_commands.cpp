@@ -3,7 +3,7 @@
 // quitting.
 #include "window/commands.h"
 
-#include <algorithm>
+#include "engine/characters.h"
 
 namespace window {
 
@@ -39,12 +39,8 @@ void copyResultIntoA(Services& window) {
 }
 
 void countResultCharacters(Services& window) {
-    // Characters, not bytes: the field's text is UTF-8, where every byte but
-    // a continuation byte starts a character. Counted in place: the result
-    // may have tens of millions of digits.
-    const engine::Text result = window.readField(Field::Text3);
-    const auto count = std::ranges::count_if(
-        result, [](char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; });
+    // Characters, not bytes: the field's text is UTF-8.
+    const auto count = engine::utf8CharacterCount(window.readField(Field::Text3));
     window.showMessage(QStringLiteral("Nombre de chiffres du résultat: ") + QString::number(count),
                        Buttons::Ok, window.caption());
 }

@@ -4,7 +4,7 @@
 // takes no input, and closing it stops the job first.
 #pragma once
 
-#include "engine/progress.h"
+#include "engine/runtime/job_control.h"
 
 #include <QObject>
 #include <QString>

@@ -2,7 +2,7 @@
 #include "window/precision_field.h"
 
 #include "window/failure_messages.h"
-#include "window/operand_text.h"
+#include "window/number_field/pasted_text.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -3,7 +3,7 @@
 // far it has gone, how long it has taken, and a button that stops it.
 #pragma once
 
-#include "engine/progress.h"
+#include "engine/runtime/job_control.h"
 
 #include <QDialog>
 #include <QElapsedTimer>

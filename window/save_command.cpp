@@ -5,12 +5,10 @@
 // program says where it went.
 #include "window/commands.h"
 #include "window/failure_messages.h"
-#include "window/operand_text.h"
+#include "window/number_field/pasted_text.h"
 #include "window/save_folder.h"
 
 #include <QDir>
-
-#include <algorithm>
 
 namespace window {
 
@@ -24,24 +22,7 @@ QString resultFileIn(const QString& folder) {
 // without the backslash that bc and dc put before each break of a long
 // number. A computed result has none; a pasted or edited one may.
 QString resultLine(Services& window) {
-    const QString text = QString::fromStdString(window.readField(Field::Text3));
-    if (std::none_of(text.begin(), text.end(), isLineBreak)) {
-        return text; // as every computed result: nothing to leave out
-    }
-    QString line;
-    line.reserve(text.size());
-    bool afterBreak = false;
-    for (const QChar c : text) {
-        const bool lineBreak = isLineBreak(c);
-        if (lineBreak && !afterBreak && line.endsWith(u'\\')) {
-            line.chop(1);
-        }
-        afterBreak = lineBreak;
-        if (!lineBreak) {
-            line += c;
-        }
-    }
-    return line;
+    return unwrappedLine(QString::fromStdString(window.readField(Field::Text3)));
 }
 
 } // namespace

@@ -7,7 +7,7 @@
 #include "engine/limbs/divide.h"
 
 #include "engine/limbs/wide_vectors.h"
-#include "engine/progress.h"
+#include "engine/runtime/job_control.h"
 
 #include <cassert>
 #include <cmath>

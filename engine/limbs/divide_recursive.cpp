@@ -7,7 +7,7 @@
 // about two products of the divisor's length, against their product's
 // length for long division.
 #include "engine/limbs/divide.h"
-#include "engine/progress.h"
+#include "engine/runtime/job_control.h"
 
 #include <algorithm>
 #include <cassert>

@@ -4,7 +4,7 @@
 #include "engine/limbs/magnitude.h"
 
 #include "engine/limbs/checks.h"
-#include "engine/thread_pool.h"
+#include "engine/runtime/thread_pool.h"
 
 #include <algorithm>
 #include <cassert>

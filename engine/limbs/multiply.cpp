@@ -10,8 +10,8 @@
 #include "engine/limbs/ntt.h"
 #include "engine/limbs/schoolbook.h"
 #include "engine/limbs/wide_vectors.h"
-#include "engine/progress.h"
-#include "engine/thread_pool.h"
+#include "engine/runtime/job_control.h"
+#include "engine/runtime/thread_pool.h"
 
 #include <algorithm>
 #include <bit>

@@ -16,7 +16,7 @@
 // (bit-reversed in, natural out), so no reordering pass is needed.
 #include "engine/limbs/ntt.h"
 
-#include "engine/progress.h"
+#include "engine/runtime/job_control.h"
 
 #include <array>
 #include <bit>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "engine/limbs/magnitude.h"
-#include "engine/thread_pool.h"
+#include "engine/runtime/thread_pool.h"
 
 namespace engine::limbs {
 

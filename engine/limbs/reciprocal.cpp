@@ -8,7 +8,7 @@
 // few of them the division gives up (divide() then uses the recursion).
 #include "engine/limbs/divide.h"
 
-#include "engine/progress.h"
+#include "engine/runtime/job_control.h"
 
 #include <algorithm>
 #include <bit>

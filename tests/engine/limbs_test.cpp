@@ -8,7 +8,7 @@
 #include "engine/limbs/divide.h"
 #include "engine/limbs/multiply.h"
 #include "engine/limbs/ntt.h"
-#include "engine/progress.h"
+#include "engine/runtime/job_control.h"
 #include "oracle.h"
 
 #include <gtest/gtest.h>

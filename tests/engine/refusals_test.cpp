@@ -6,8 +6,8 @@
 #include "engine/limbs/divide.h"
 #include "engine/limbs/multiply.h"
 #include "engine/limbs/ntt.h"
-#include "engine/progress.h"
-#include "engine/thread_pool.h"
+#include "engine/runtime/job_control.h"
+#include "engine/runtime/thread_pool.h"
 #include "oracle.h"
 
 #include <gtest/gtest.h>

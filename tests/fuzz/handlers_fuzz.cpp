@@ -8,7 +8,7 @@
 #include "fuzz_input.h"
 
 #include "engine/operations.h"
-#include "window/operand_text.h"
+#include "window/number_field/pasted_text.h"
 
 #include <QRegularExpression>
 

@@ -3,7 +3,7 @@
 // makes the caret blink while it has the focus.
 #include "window/number_field/number_field.h"
 
-#include "window/operand_text.h"
+#include "window/number_field/pasted_text.h"
 
 #include <QGuiApplication>
 #include <QPainter>

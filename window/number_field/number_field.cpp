@@ -4,7 +4,7 @@
 
 #include "window/number_field/field_accessibility.h"
 #include "window/number_field/field_messages.h"
-#include "window/operand_text.h"
+#include "window/number_field/pasted_text.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -152,8 +152,9 @@ private:
     void measureFont();
     void restartBlinking();
 
-    // Context menu, drop and files (field_menu.cpp).
+    // Context menu (field_menu.cpp).
     QMenu* createContextMenu();
+    // Drop and files (field_drop.cpp).
     void loadFile(const QString& path);
     void refuseLater(const QString& message);
 

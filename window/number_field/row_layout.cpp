@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/number_field/row_layout.h"
 
-#include "window/operand_text.h"
+#include "window/number_field/pasted_text.h"
 
 #include <algorithm>
 

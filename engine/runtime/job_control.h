@@ -7,7 +7,7 @@
 // same JobControl. Without an installed control both cost one thread-local load.
 #pragma once
 
-#include "engine/engine.h"
+#include "engine/runtime/errors.h"
 
 #include <atomic>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "engine/progress.h"
+#include "engine/runtime/job_control.h"
 
 namespace engine {
 

@@ -3,9 +3,9 @@
 // the workers that join its batch, so no thread ever waits for a task that
 // nobody has started: a caller waits only for the workers already inside its
 // batch, and those are running tasks.
-#include "engine/thread_pool.h"
+#include "engine/runtime/thread_pool.h"
 
-#include "engine/progress.h"
+#include "engine/runtime/job_control.h"
 
 #include <algorithm>
 #include <atomic>
