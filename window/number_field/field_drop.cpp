@@ -87,7 +87,7 @@ void NumberField::loadFile(const QString& path) {
         refuseLater(fileTooLongMessage(path));
         return;
     }
-    replaceRange(0, text_.size(), text, EditKind::Other);
+    replaceText(text);
 }
 
 // After the drop has ended: a box shown from inside it would keep the program

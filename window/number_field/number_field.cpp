@@ -60,6 +60,12 @@ bool NumberField::replaceSelection(const QString& text, EditKind kind) {
     return true;
 }
 
+void NumberField::replaceText(const QString& text) {
+    if (text != text_.text()) {
+        replaceRange(0, text_.size(), text, EditKind::Other);
+    }
+}
+
 void NumberField::replaceRange(qsizetype from, qsizetype to, const QString& text, EditKind kind) {
     if (from == to && text.isEmpty()) {
         return;

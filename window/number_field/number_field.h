@@ -58,6 +58,10 @@ public:
     // caret at its start. The text that the field holds already changes nothing.
     void setPlainText(const QString& text);
 
+    // Replaces the whole text as one edit, which Ctrl+Z undoes, and puts the
+    // caret at its end. The text that the field holds already changes nothing.
+    void replaceText(const QString& text);
+
     // Whether a paste or a drop is made into one number (pastedNumber) before
     // it goes in: on for the operands, off for the result, which takes a
     // paste as it comes.
