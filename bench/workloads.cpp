@@ -47,9 +47,11 @@ namespace operations = engine::operations;
 
 // One command on its operand texts: the result that it writes.
 template <class Command, class... Operands> Text resultOf(Command command, Operands&&... operands) {
-    operations::Outcome outcome;
-    command(std::forward<Operands>(operands)..., outcome);
-    return outcome.result;
+    auto outcome = command(std::forward<Operands>(operands)...);
+    if (auto* result = std::get_if<Text>(&outcome.result)) {
+        return std::move(*result);
+    }
+    throw std::runtime_error("the command refused its operands");
 }
 
 Text quotient(Text a, Text b, std::int32_t precision) {

@@ -4,10 +4,10 @@
 #include "engine/digits.h"
 #include "engine/engine.h"
 #include "engine/limbs/magnitude.h"
+#include "engine/operand_grammar.h"
 #include "engine/power.h"
 #include "engine/runtime/job_control.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace engine {
@@ -22,7 +22,7 @@ constexpr std::size_t kMaxPendingCalls = 100'000;
 // A number text as a normalised unsigned digit text ("007" gives "7").
 Text normalisedNaturalNumber(Text text, const char* what) {
     Text normal = Zeronettoyage(text);
-    if (normal.empty() || !std::all_of(normal.begin(), normal.end(), detail::isDigit)) {
+    if (normal.empty() || firstFlawAt(normal, NumberForm::Digits) != Text::npos) {
         throw NotANumber(std::string(what) + " is not a natural number");
     }
     return normal;
@@ -33,8 +33,9 @@ Text decremented(Text value) {
     return Moinsmoins(value, one);
 }
 
+// A normalised first argument below FirstRecursiveAckermannA.
 bool hasClosedForm(const Text& m) {
-    return m.size() == 1 && m[0] <= '4';
+    return m.size() == 1 && m[0] - '0' < FirstRecursiveAckermannA;
 }
 
 // 2^exponent - 3 as PuisCalcul and Moinsmoins give it. From the exponent 2 on
@@ -60,7 +61,7 @@ Text twoToThePowerLessThree(std::int32_t exponent) {
 Text AckerSimple(Text& a, Text& b) {
     Text two = "2";
     Text three = "3";
-    switch (detail::toInt32OrThrow(a, "a")) {
+    switch (toInt32OrThrow(a, "a")) {
     case 0: {
         Text one = "1";
         return Plusplus(b, one);
@@ -72,18 +73,18 @@ Text AckerSimple(Text& a, Text& b) {
         return Plusplus(doubled, three);
     }
     case 3: {
-        return twoToThePowerLessThree(detail::toInt32OrThrow(Plusplus(b, three), "b + 3"));
+        return twoToThePowerLessThree(toInt32OrThrow(Plusplus(b, three), "b + 3"));
     }
     case 4: {
-        const std::int32_t towers = detail::toInt32OrThrow(b, "b");
+        const std::int32_t towers = toInt32OrThrow(b, "b");
         if (towers >= 3) {
             throw OutOfRange("A(4, b) for b of 3 or more has an exponent beyond 32 bits");
         }
         Text tower = "4";
         for (std::int32_t i = 0; i < towers; ++i) {
-            tower = PuisCalcul(two, detail::toInt32OrThrow(tower, "the exponent"));
+            tower = PuisCalcul(two, toInt32OrThrow(tower, "the exponent"));
         }
-        return twoToThePowerLessThree(detail::toInt32OrThrow(tower, "the exponent"));
+        return twoToThePowerLessThree(toInt32OrThrow(tower, "the exponent"));
     }
     default:
         return {};

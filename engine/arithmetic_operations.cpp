@@ -2,9 +2,9 @@
 // a + b, a - b, a * b and a / b on signed decimal texts. The sum, the
 // difference and the quotient line up the two fractions, work on the integers
 // that this gives, and put the point back; the product places its own point.
+#include "engine/command_frame.h"
 #include "engine/digits.h"
-#include "engine/operand_flaws.h"
-#include "engine/operations.h"
+#include "engine/operand_grammar.h"
 #include "engine/procedure_steps.h"
 
 #include <algorithm>
@@ -12,8 +12,6 @@
 namespace engine::operations {
 
 namespace {
-
-using detail::NumberForm;
 
 // Two operands brought to a common number of fractional digits: each is the
 // operand times ten to the power `digits`, written as an integer text with its
@@ -32,19 +30,13 @@ Text integerPart(const Text& operand, std::int32_t& count) {
     return Entdecimal(copy, count);
 }
 
-// The characters after the first point of `operand`, which must be digits:
-// glued to the integer part, anything else could make a text that the kernel
-// reads as a number ("5..0" gives "5.0", which is 5; "+.-" gives "+-", which
-// is 0).
-Text fractionDigits(const Text& operand) {
+// The digits after the point of a copy of `operand` (Partdecimale).
+Text digitsAfterPoint(const Text& operand) {
     Text copy = operand;
-    Text fraction = Partdecimale(copy);
-    if (fraction.find_first_not_of("0123456789") != Text::npos) {
-        throw NotANumber("a fraction that is not made of digits");
-    }
-    return fraction;
+    return Partdecimale(copy);
 }
 
+// The operands must be signed decimal numbers: what follows a point is digits.
 FixedPoint alignFractions(const Text& a, const Text& b) {
     if (!DecimalYN(a) && !DecimalYN(b)) {
         return {a, b, 0};
@@ -53,8 +45,8 @@ FixedPoint alignFractions(const Text& a, const Text& b) {
     std::int32_t lb = 0;
     const Text integerA = integerPart(a, la);
     const Text integerB = integerPart(b, lb);
-    Text fa = la > 0 ? fractionDigits(a) : Text();
-    Text fb = lb > 0 ? fractionDigits(b) : Text();
+    Text fa = la > 0 ? digitsAfterPoint(a) : Text();
+    Text fb = lb > 0 ? digitsAfterPoint(b) : Text();
     const std::int32_t digits = std::max(la, lb);
     fa.append(static_cast<std::size_t>(digits - la), '0');
     fb.append(static_cast<std::size_t>(digits - lb), '0');
@@ -62,19 +54,6 @@ FixedPoint alignFractions(const Text& a, const Text& b) {
         return {a, b, 0};
     }
     return {integerA + fa, integerB + fb, digits};
-}
-
-// Puts the point back into an integer result that stands for the true result
-// times ten to the power `digits`: -5 with 2 digits gives "-.05", which Verif
-// later shows as "-0.05".
-Text placePoint(Text r, std::int32_t digits) {
-    const bool negative = detail::takeMinus(r);
-    const auto fraction = static_cast<std::size_t>(digits);
-    if (r.size() < fraction) {
-        r.insert(0, fraction - r.size(), '0');
-    }
-    const std::size_t integerLength = r.size() - fraction;
-    return (negative ? "-" : "") + r.substr(0, integerLength) + "." + r.substr(integerLength);
 }
 
 // The characters of a number text from its first significant digit, its
@@ -87,35 +66,31 @@ std::size_t significantDigits(const Text& number) {
     return number.size() - first - (number.find('.', first) == Text::npos ? 0 : 1);
 }
 
-// Throws NotANumber naming the flaws of both operands in their signed form.
-[[noreturn]] void refuseSignedOperands(const Outcome& outcome) {
-    detail::refuseOperands({detail::characterFlaw(*outcome.a, NumberForm::Signed, Operand::A),
-                            detail::characterFlaw(*outcome.b, NumberForm::Signed, Operand::B)});
-}
-
 // Refuses, before any digit work, a result that could be longer than the
-// engine's longest: operands that are no numbers are refused as such first.
-void requireShortEnough(std::size_t longestResult, const Outcome& outcome) {
-    if (longestResult <= static_cast<std::size_t>(MaxResultDigits)) {
-        return;
+// engine's longest.
+void requireShortEnough(std::size_t longestResult) {
+    if (longestResult > static_cast<std::size_t>(MaxResultDigits)) {
+        throw OutOfRange("the result could be longer than the longest result");
     }
-    if (detail::characterFlaw(*outcome.a, NumberForm::Signed, Operand::A) ||
-        detail::characterFlaw(*outcome.b, NumberForm::Signed, Operand::B)) {
-        refuseSignedOperands(outcome);
-    }
-    throw OutOfRange("the result could be longer than the longest result");
 }
 
-// Fills the operands as the window writes them back, then runs `steps` on
-// them; a NotANumber comes out naming the flaws of the operands.
-template <class Steps> void onOperands(Text a, Text b, Outcome& outcome, Steps&& steps) {
-    outcome.a = detail::verified(operandText(std::move(a)));
-    outcome.b = detail::verified(operandText(std::move(b)));
-    try {
-        outcome.result = steps(*outcome.a, *outcome.b);
-    } catch (const NotANumber&) {
-        refuseSignedOperands(outcome);
+// Writes the operands as the window writes them back, then, when both are
+// signed decimal numbers, runs `steps` on them for the result.
+template <class Steps> Outcome onSignedNumbers(Text a, Text b, Steps&& steps) {
+    Outcome outcome;
+    outcome.a = engine::detail::verified(trimmedOperand(std::move(a)));
+    outcome.b = engine::detail::verified(trimmedOperand(std::move(b)));
+    // Flaws are placed in the operands as written back, which the fields
+    // show by the time the box says where they are.
+    const auto flaws =
+        detail::refusalOfFlaws({operandFlaw(*outcome.a, NumberForm::Signed, Operand::A),
+                                operandFlaw(*outcome.b, NumberForm::Signed, Operand::B)});
+    if (flaws) {
+        outcome.result = *flaws;
+        return outcome;
     }
+    detail::settle(outcome, [&] { return steps(*outcome.a, *outcome.b, outcome); });
+    return outcome;
 }
 
 using Kernel = Text (*)(Text&, Text&);
@@ -124,54 +99,57 @@ using Kernel = Text (*)(Text&, Text&);
 // the steps of Plusplus or Moinsmoins on the aligned texts, which nothing
 // reads afterwards. It has at most one digit more than the longer operand,
 // or than its fraction.
-void fixedPointOperation(Text a, Text b, Outcome& outcome, Kernel kernel) {
-    onOperands(std::move(a), std::move(b), outcome, [&](const Text& x, const Text& y) {
+Outcome fixedPointOperation(Text a, Text b, Kernel kernel) {
+    return onSignedNumbers(std::move(a), std::move(b), [&](const Text& x, const Text& y, Outcome&) {
         FixedPoint operands = alignFractions(x, y);
         requireShortEnough(std::max({significantDigits(operands.a), significantDigits(operands.b),
                                      static_cast<std::size_t>(operands.digits)}) +
-                               1,
-                           outcome);
+                           1);
         Text r = kernel(operands.a, operands.b);
         if (operands.digits > 0) {
-            r = placePoint(r, operands.digits);
+            const bool negative = engine::detail::takeMinus(r);
+            r = engine::detail::withPoint(r, static_cast<std::size_t>(operands.digits));
+            if (negative) {
+                r.insert(0, 1, '-');
+            }
         }
-        return detail::verified(std::move(r));
+        return engine::detail::verified(std::move(r));
     });
 }
 
 } // namespace
 
-void sum(Text a, Text b, Outcome& outcome) {
-    fixedPointOperation(std::move(a), std::move(b), outcome, &detail::plusplusSteps);
+Outcome sum(Text a, Text b) {
+    return fixedPointOperation(std::move(a), std::move(b), &engine::detail::plusplusSteps);
 }
 
-void difference(Text a, Text b, Outcome& outcome) {
-    fixedPointOperation(std::move(a), std::move(b), outcome, &detail::moinsmoinsSteps);
+Outcome difference(Text a, Text b) {
+    return fixedPointOperation(std::move(a), std::move(b), &engine::detail::moinsmoinsSteps);
 }
 
 // A product has at most as many digits as its operands together, or one more
 // than its fraction ("0." and the fraction).
-void product(Text a, Text b, Outcome& outcome) {
-    onOperands(std::move(a), std::move(b), outcome, [&](const Text& x, const Text& y) {
+Outcome product(Text a, Text b) {
+    return onSignedNumbers(std::move(a), std::move(b), [](const Text& x, const Text& y, Outcome&) {
         const auto fractions =
             static_cast<std::size_t>(Analysesort(x)) + static_cast<std::size_t>(Analysesort(y));
-        requireShortEnough(std::max(significantDigits(x) + significantDigits(y), fractions + 1),
-                           outcome);
+        requireShortEnough(std::max(significantDigits(x) + significantDigits(y), fractions + 1));
         Text workA = x;
         Text workB = y;
-        return detail::verified(detail::mulmulSteps(workA, workB));
+        return engine::detail::verified(engine::detail::mulmulSteps(workA, workB));
     });
 }
 
-void quotient(Text a, Text b, std::int32_t precision, Outcome& outcome) {
-    onOperands(std::move(a), std::move(b), outcome, [&](const Text& x, const Text& y) {
-        FixedPoint operands = alignFractions(x, y);
-        outcome.precision = precision;
-        Text raw = detail::divdivSteps(operands.a, operands.b, *outcome.precision);
-        // A raw quotient can open with a "0" before its first digit (02.50);
-        // the normal form keeps it, so drop it here.
-        return detail::verified(Paszerodebut(Zeronettoyage(raw)));
-    });
+Outcome quotient(Text a, Text b, std::int32_t precision) {
+    return onSignedNumbers(
+        std::move(a), std::move(b), [&](const Text& x, const Text& y, Outcome& outcome) {
+            FixedPoint operands = alignFractions(x, y);
+            outcome.precision = precision;
+            Text raw = engine::detail::divdivSteps(operands.a, operands.b, *outcome.precision);
+            // A raw quotient can open with a "0" before its first digit (02.50);
+            // the normal form keeps it, so drop it here.
+            return engine::detail::verified(Paszerodebut(Zeronettoyage(raw)));
+        });
 }
 
 } // namespace engine::operations

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Helpers shared by the engine's procedures on texts: the checks that a text
-// holds digits where digits are needed (which throw NotANumber), zero forms,
-// signs, and checked 32-bit lengths.
+// Helpers shared by the engine's procedures on texts: digits, zero forms,
+// signs, and checked 32-bit lengths. (Which texts are numbers of which form:
+// engine/operand_grammar.h.)
 #pragma once
 
 #include "engine/engine.h"
@@ -24,13 +24,6 @@ inline bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// Throws NotANumber unless every character of `text` is a decimal digit.
-void requireDigits(std::string_view text);
-// The same, after one optional leading "-": a signed integer text.
-void requireSignedDigits(std::string_view text);
-// The same, allowing one "." among the digits: an unsigned decimal text.
-void requireDecimalDigits(std::string_view text);
-
 // "0", "" and "-0": the texts the kernels take for zero after normalisation.
 inline bool isZeroForm(const Text& text) {
     return text.empty() || text == "0" || text == "-0";
@@ -51,10 +44,6 @@ std::int32_t length32(std::size_t length);
 // a + b, a sum of two 32-bit integers; OutOfRange when it leaves the range.
 std::int32_t checkedAdd(std::int32_t a, std::int32_t b);
 
-// Converts a field text to a 32-bit integer for a computation: NotANumber when
-// it is not a whole number at all, OutOfRange when it is one beyond 32 bits.
-std::int32_t toInt32OrThrow(const Text& text, const char* what);
-
 // "0" when the text is empty or a lone "-": a sum or difference never comes out
 // as either.
 inline void makeZeroIfBare(Text& text) {
@@ -74,6 +63,11 @@ template <class Steps> Text onCopies(Text& ent, Text& ent2, Steps&& steps) {
     ent2 = std::move(second);
     return result;
 }
+
+// A point put into a digit text `fraction` digits from its right, with "0."
+// and zeros in front when the text has no more digits than that: "105" with
+// 2 gives "1.05", "5" with 2 gives "0.05".
+Text withPoint(const Text& digits, std::size_t fraction);
 
 // Zeronettoyage of an operand (`ent` loses a leading "+"), refusing with
 // NotANumber a "-" that stood after leading zeros ("0-5"), which the normal

@@ -7,6 +7,7 @@
 #include "engine/digits.h"
 #include "engine/engine.h"
 #include "engine/limbs/magnitude.h"
+#include "engine/operand_grammar.h"
 #include "engine/procedure_steps.h"
 
 #include <string>
@@ -15,7 +16,6 @@ namespace engine {
 
 namespace {
 
-constexpr std::int32_t kMinimumPrecision = 50;
 const Text kDivisionImpossible = "Division impossible";
 
 // ent - p for two digit texts with ent >= p; neither argument changes.
@@ -79,8 +79,8 @@ std::int16_t digitForLongerDividend(const Text& ent, Text& reste, MultipleOf&& m
 
 // Raises the precision to its floor before the first digit.
 std::int32_t precisionForDigits(std::int32_t& precision) {
-    if (precision < kMinimumPrecision) {
-        precision = kMinimumPrecision;
+    if (precision < LeastPrecision) {
+        precision = LeastPrecision;
     }
     return precision;
 }
@@ -146,8 +146,8 @@ Text longDivision(const Text& dividend, const Text& divisor, std::int32_t& preci
 // The steps of Divdiv on its own two variables (see Divdiv).
 Text detail::divdivSteps(Text& ent, Text& ent2, std::int32_t& precision) {
     const bool negative = detail::normaliseAndTakeSigns(ent, ent2);
-    detail::requireDigits(ent);
-    detail::requireDigits(ent2);
+    requireForm(ent, NumberForm::Digits);
+    requireForm(ent2, NumberForm::Digits);
 
     const bool dividendZero = detail::isZeroForm(ent);
     if (!dividendZero && !detail::isZeroForm(ent2)) {

@@ -63,8 +63,17 @@ struct OutOfRange : Error {
 // any work. Such a result still shows in a field.
 inline constexpr std::int64_t MaxResultDigits = 20'000'000;
 
-// Optional blanks, an optional sign, decimal digits, optional blanks, with a
-// value in the 32-bit signed range; anything else gives no value.
+// Divisions give at least this many digits after the point: Divdiv raises a
+// smaller precision to it.
+inline constexpr std::int32_t LeastPrecision = 50;
+
+// A(a, b) has a closed form for a below this value (AckerSimple); from it on,
+// the recursion runs (ackerman).
+inline constexpr std::int32_t FirstRecursiveAckermannA = 5;
+
+// Optional blanks (isBlank, engine/characters.h), an optional sign, decimal
+// digits, optional blanks, with a value in the 32-bit signed range; anything
+// else gives no value.
 std::optional<std::int32_t> toInt32(const Text& text);
 
 // --- Number texts -----------------------------------------------------------

@@ -5,6 +5,7 @@
 #include "engine/digits.h"
 #include "engine/engine.h"
 #include "engine/limbs/magnitude.h"
+#include "engine/operand_grammar.h"
 #include "engine/procedure_steps.h"
 
 #include <algorithm>
@@ -23,24 +24,13 @@ Text productOfDigits(const Text& a, const Text& b) {
     return limbs::toDigits(x == y ? limbs::square(x) : limbs::multiply(x, y));
 }
 
-// The product's point: `total` digits from the right, with "0." and zeros in
-// front when the product has no more digits than that.
-Text placePoint(const Text& digits, std::int32_t total) {
-    const auto fraction = static_cast<std::size_t>(total);
-    if (digits.size() > fraction) {
-        const std::size_t integerLength = digits.size() - fraction;
-        return digits.substr(0, integerLength) + "." + digits.substr(integerLength);
-    }
-    return "0." + Text(fraction - digits.size(), '0') + digits;
-}
-
 } // namespace
 
 // The steps of Mulmul on its own two variables (see Mulmul).
 Text detail::mulmulSteps(Text& ent, Text& ent2) {
     const bool negative = detail::normaliseAndTakeSigns(ent, ent2);
-    detail::requireDecimalDigits(ent);
-    detail::requireDecimalDigits(ent2);
+    requireForm(ent, NumberForm::UnsignedDecimal);
+    requireForm(ent2, NumberForm::UnsignedDecimal);
 
     Text product = "0";
     if (!detail::isZeroForm(ent) && !detail::isZeroForm(ent2)) {
@@ -55,7 +45,7 @@ Text detail::mulmulSteps(Text& ent, Text& ent2) {
         }
         product = productOfDigits(ent, ent2);
         if (total > 0) {
-            product = placePoint(product, total);
+            product = detail::withPoint(product, static_cast<std::size_t>(total));
         }
     }
     if (negative) {

@@ -10,44 +10,6 @@
 
 namespace engine {
 
-std::optional<std::int32_t> toInt32(const Text& text) {
-    std::size_t i = 0;
-    const auto skipBlanks = [&] {
-        while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
-            ++i;
-        }
-    };
-    skipBlanks();
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    const std::size_t firstDigit = i;
-    // Accumulated as a negative number, which also reaches -2147483648.
-    std::int64_t value = 0;
-    for (; i < text.size() && detail::isDigit(text[i]); ++i) {
-        value = value * 10 - (text[i] - '0');
-        if (value < std::numeric_limits<std::int32_t>::min()) {
-            return std::nullopt;
-        }
-    }
-    if (i == firstDigit) {
-        return std::nullopt;
-    }
-    skipBlanks();
-    if (i != text.size()) {
-        return std::nullopt;
-    }
-    if (!negative) {
-        value = -value;
-        if (value > std::numeric_limits<std::int32_t>::max()) {
-            return std::nullopt;
-        }
-    }
-    return static_cast<std::int32_t>(value);
-}
-
 Text detail::verified(Text text) {
     if (text.starts_with('.')) {
         return "0" + text;

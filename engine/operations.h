@@ -1,74 +1,99 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's commands that compute (a + b, a - b, a * b, a / b, the
 // power, the factorial, Ackermann's function and the digit-power sum), each
-// from the texts of the fields it reads to every text the window writes back
-// and every value its boxes show. The window's handlers and the benchmarks
-// call these, so both run the same steps.
+// from the texts of the fields it reads to everything the window writes back
+// and shows. The window's handlers and the benchmarks call these, so both run
+// the same steps.
 //
-// A command takes the fields' texts as they stand (blanks around a number are
-// trimmed here), by value: a caller that keeps its own passes a copy, one that
-// does not moves them in, and an operand of millions of digits is not held
-// twice. It fills an Outcome. It refuses operands with NotANumber,
-// whose flaws name each operand at fault: a character that cannot stand in a
-// number of the form the command takes (signed decimal for the four
-// operations, natural number for the power, the factorial, Ackermann and b,
-// digits for the result whose digits are raised to a power), an operand that
-// is empty, a "+" alone, above 2147483647 or negative. Results longer than
-// MaxResultDigits are refused with OutOfRange before any work.
+// A command takes the fields' texts as they stand, by value (a caller that
+// keeps its own passes a copy, one that does not moves them in, and an
+// operand of millions of digits is not held twice), and returns one Outcome.
+// No exception leaves a command: every failure is a Refusal in the outcome.
+// Operands are checked against the grammar of engine/operand_grammar.h before
+// any work (signed decimal numbers for the four operations, natural numbers
+// for the power, the factorial, Ackermann and b, digits for the result whose
+// digits are raised to a power), and results longer than MaxResultDigits are
+// refused before any work.
 #pragma once
 
 #include "engine/engine.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <variant>
+#include <vector>
 
 namespace engine::operations {
 
-// What a command leaves in the window. A command fills it in the order the
-// window writes it: the operands first, then the precision, then the result.
-// When the command throws, what it filled before stays, and the window writes
-// that part all the same.
+// Why a command gave no result.
+struct Refusal {
+    enum class Kind {
+        NotANumber,  // an operand is not a number of the form taken: `flaws` says which and why
+        OutOfRange,  // a value beyond 32 bits, or a result longer than MaxResultDigits
+        OutOfMemory, // the memory ran out
+        Stopped,     // the user stopped the computation
+        Failed,      // anything else
+    };
+    Kind kind = Kind::Failed;
+    std::vector<OperandFlaw> flaws;
+};
+
+// What a command leaves in the window, in the order the window writes it:
+// the operands, then the precision, then the result or one box.
 struct Outcome {
     // a + b, a - b, a * b, a / b: the operands as written back into their
     // fields, without the blanks around them and with "0" before a leading
-    // point (Verif).
+    // point (Verif). Also after a refusal, as the window always wrote them.
     std::optional<Text> a;
     std::optional<Text> b;
-    // a / b: the precision used. The division raises one below 50 to 50, and
-    // the window then writes it into its precision field.
+    // a / b: the precision that the division used, once it has been decided
+    // (LeastPrecision for a smaller one); the window writes it into its field
+    // when it changed.
     std::optional<std::int32_t> precision;
-    // The result field's new text.
-    Text result;
-    // Power, factorial, Ackermann: an operand with a point or a "-" gives
-    // "Opération interdite" and nothing else is shown.
-    bool forbidden = false;
-    // Ackermann: the value came from a closed form (a below 5), and the window
-    // shows it in a box before writing it.
+    // The result field's new text ("Opération interdite" and "b est trop
+    // grand" included), or why there is none.
+    std::variant<Text, Refusal> result;
+};
+
+// Ackermann's function also says where its value came from.
+struct AckermannOutcome : Outcome {
+    // From a closed form (a below FirstRecursiveAckermannA): the window shows
+    // the value in a box before it writes it.
     bool closedForm = false;
 };
 
-// The text that "Opération interdite" and "b est trop grand" are written as.
+// The texts that "Opération interdite" and "b est trop grand" are written as.
 inline constexpr char ForbiddenOperation[] = "Opération interdite";
 inline constexpr char FactorialTooLarge[] = "b est trop grand";
 
-// A field's text as every command reads an operand: without the blanks, tabs,
-// line breaks and no-break or thin spaces (U+00A0, U+2009, U+202F) around it.
-// Blanks inside stay, and are refused where a number is needed.
-Text operandText(Text fieldText);
+// b ! answers "b est trop grand" for a b written with this many characters or
+// more, whatever they are.
+inline constexpr std::size_t FactorialRefusedLength = 5;
+// The largest b that b ! computes: the largest written with fewer characters.
+inline constexpr std::int32_t LargestFactorialArgument = [] {
+    std::int32_t largest = 1;
+    for (std::size_t i = 1; i < FactorialRefusedLength; ++i) {
+        largest *= 10;
+    }
+    return largest - 1;
+}();
 
-void sum(Text a, Text b, Outcome& outcome);
-void difference(Text a, Text b, Outcome& outcome);
-void product(Text a, Text b, Outcome& outcome);
+Outcome sum(Text a, Text b);
+Outcome difference(Text a, Text b);
+Outcome product(Text a, Text b);
 // `precision`: the window's precision (see Divdiv).
-void quotient(Text a, Text b, std::int32_t precision, Outcome& outcome);
+Outcome quotient(Text a, Text b, std::int32_t precision);
 // a to the power b.
-void power(Text a, Text b, Outcome& outcome);
-// b !, or "b est trop grand" for a b written with 5 characters or more.
-void factorial(const Text& b, Outcome& outcome);
-// A(a, b): by the closed forms for a below 5, by the recursion from 5 on.
-void ackermann(Text a, Text b, Outcome& outcome);
+Outcome power(Text a, Text b);
+// b !, or "b est trop grand" for a b written with FactorialRefusedLength
+// characters or more.
+Outcome factorial(Text b);
+// A(a, b): by the closed forms for a below FirstRecursiveAckermannA, by the
+// recursion from it on.
+AckermannOutcome ackermann(Text a, Text b);
 // The sum of the digits of `result` (the result field's text), each raised
 // to the power b.
-void digitPowerSum(const Text& result, const Text& b, Outcome& outcome);
+Outcome digitPowerSum(Text result, Text b);
 
 } // namespace engine::operations

@@ -5,6 +5,7 @@
 #include "engine/digits.h"
 #include "engine/engine.h"
 #include "engine/limbs/magnitude.h"
+#include "engine/operand_grammar.h"
 #include "engine/runtime/job_control.h"
 
 #include <array>
@@ -82,7 +83,7 @@ limbs::Magnitude detail::power(const limbs::Magnitude& base, std::int32_t expone
 Text PuisCalcul(Text& ent, const std::int32_t& lk) {
     Text unsignedBase = ent;
     Text normalBase = Zeronettoyage(unsignedBase);
-    detail::requireDigits(normalBase);
+    requireForm(normalBase, NumberForm::Digits);
     if (lk == 1) {
         return ent;
     }

@@ -6,6 +6,7 @@
 #include "engine/digits.h"
 #include "engine/engine.h"
 #include "engine/limbs/magnitude.h"
+#include "engine/operand_grammar.h"
 #include "engine/procedure_steps.h"
 
 #include <algorithm>
@@ -65,8 +66,8 @@ enum class Operation { Add, Subtract };
 Text signedSum(Text& ent, Text& ent2, Operation operation) {
     ent = detail::normalisedOperand(ent);
     ent2 = detail::normalisedOperand(ent2);
-    detail::requireSignedDigits(ent);
-    detail::requireSignedDigits(ent2);
+    requireForm(ent, NumberForm::SignedDigits);
+    requireForm(ent2, NumberForm::SignedDigits);
     if (operation == Operation::Add && isZeroForm(ent)) {
         return ent2;
     }

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The commands on whole numbers: a to the power b, b !, A(a, b) and the sum of
-// the result's digits each raised to the power b. The first three refuse an
-// operand with a point or a "-" by writing "Opération interdite".
+// the result's digits each raised to the power b. The first three answer an
+// operand with a point or a "-" with "Opération interdite".
 #include "engine/characters.h"
+#include "engine/command_frame.h"
 #include "engine/digits.h"
-#include "engine/operand_flaws.h"
-#include "engine/operations.h"
+#include "engine/operand_grammar.h"
 
 #include <initializer_list>
 
@@ -13,129 +13,108 @@ namespace engine::operations {
 
 namespace {
 
-using detail::naturalNumberFlaw;
-
-// A factorial argument written with this many characters or more is refused,
-// whatever its value: 9999 is the largest computed.
-constexpr std::size_t kFactorialRefusedLength = 5;
-
-// Below this value of a, A(a, b) has a closed form; from it on, the recursion runs.
-constexpr std::int32_t kFirstRecursiveA = 5;
-
-// True for an operand that the power, factorial and Ackermann commands refuse:
-// one that holds a point, or whose first character other than a blank is "-"
-// (" -5" is as negative as "-5").
-bool isForbidden(const Text& operand) {
-    const auto firstNonBlank = operand.find_first_not_of(" \t");
-    return DecimalYN(operand) || (firstNonBlank != Text::npos && operand[firstNonBlank] == '-');
-}
-
-// True for a text of digits only, with one "+" before them at most.
-bool isNaturalNumber(const Text& text) {
-    const std::size_t first = text.starts_with('+') ? 1 : 0;
-    return text.size() > first && text.find_first_not_of("0123456789", first) == Text::npos;
-}
-
-// The operand as a 32-bit integer; NotANumber when it is not one.
-std::int32_t integerOperand(const Text& operand) {
-    const auto value = toInt32(operand);
-    if (!value) {
-        throw NotANumber("an operand is not a 32-bit integer");
-    }
-    return *value;
-}
-
-// Writes "Opération interdite" when one of `operands` is forbidden.
-bool refusedAsForbidden(std::initializer_list<const Text*> operands, Outcome& outcome) {
+// "Opération interdite" when one of `operands` (trimmed) is forbidden.
+bool answeredAsForbidden(std::initializer_list<const Text*> operands, Outcome& outcome) {
     for (const Text* operand : operands) {
-        if (isForbidden(*operand)) {
+        if (isForbiddenOperand(*operand)) {
             outcome.result = ForbiddenOperation;
-            outcome.forbidden = true;
             return true;
         }
     }
     return false;
 }
 
-// Runs `steps` on the trimmed operands unless one is forbidden; a NotANumber
-// comes out naming the flaws of both as natural numbers, b's within 32 bits
-// when `bWithin32Bits`.
-template <class Steps>
-void onNaturalNumbers(const Text& aField, const Text& bField, bool bWithin32Bits, Outcome& outcome,
-                      Steps&& steps) {
-    const Text a = operandText(aField);
-    const Text b = operandText(bField);
-    if (refusedAsForbidden({&a, &b}, outcome)) {
-        return;
-    }
-    try {
-        outcome.result = steps(a, b);
-    } catch (const NotANumber&) {
-        detail::refuseOperands({naturalNumberFlaw(aField, Operand::A, false),
-                                naturalNumberFlaw(bField, Operand::B, bWithin32Bits)});
-    }
-}
-
 } // namespace
 
-void power(Text a, Text b, Outcome& outcome) {
-    onNaturalNumbers(a, b, true, outcome, [](const Text& x, const Text& y) {
-        const std::int32_t exponent = integerOperand(y);
-        Text base = x;
-        return PuisCalcul(base, exponent);
-    });
+Outcome power(Text a, Text b) {
+    Outcome outcome;
+    Text base = trimmedOperand(a);
+    const Text exponent = trimmedOperand(b);
+    if (answeredAsForbidden({&base, &exponent}, outcome)) {
+        return outcome;
+    }
+    if (auto flaws = detail::refusalOfFlaws(
+            {naturalOperandFlaw(a, Operand::A, false), naturalOperandFlaw(b, Operand::B, true)})) {
+        outcome.result = *flaws;
+        return outcome;
+    }
+    detail::settle(outcome, [&] { return PuisCalcul(base, *toInt32(exponent)); });
+    return outcome;
 }
 
-void factorial(const Text& bField, Outcome& outcome) {
-    const Text b = operandText(bField);
-    if (refusedAsForbidden({&b}, outcome)) {
-        return;
+Outcome factorial(Text bField) {
+    Outcome outcome;
+    const Text b = trimmedOperand(bField);
+    if (answeredAsForbidden({&b}, outcome)) {
+        return outcome;
     }
-    if (utf8CharacterCount(b) >= kFactorialRefusedLength) {
+    if (utf8CharacterCount(b) >= FactorialRefusedLength) {
         outcome.result = FactorialTooLarge;
-        return;
+        return outcome;
     }
-    const auto n = toInt32(b);
-    if (!n) {
-        detail::refuseOperands({naturalNumberFlaw(bField, Operand::B, true)});
+    if (auto flaws = detail::refusalOfFlaws({naturalOperandFlaw(bField, Operand::B, true)})) {
+        outcome.result = *flaws;
+        return outcome;
     }
-    outcome.result = engine::factorial(*n);
+    detail::settle(outcome, [&] { return engine::factorial(*toInt32(b)); });
+    return outcome;
 }
 
-void ackermann(Text a, Text b, Outcome& outcome) {
-    onNaturalNumbers(a, b, false, outcome, [&](const Text& x, const Text& y) {
-        if (!toInt32(x) && isNaturalNumber(x)) {
-            // A(a, b) for an a beyond 32 bits is beyond any memory.
-            throw OutOfRange("a is beyond the 32-bit range");
-        }
-        const bool closedForm = integerOperand(x) < kFirstRecursiveA;
-        Text m = x;
-        Text n = y;
-        Text value = closedForm ? AckerSimple(m, n) : ackerman(m, n);
-        outcome.closedForm = closedForm;
-        return value;
-    });
+AckermannOutcome ackermann(Text aField, Text bField) {
+    AckermannOutcome outcome;
+    Text a = trimmedOperand(aField);
+    Text b = trimmedOperand(bField);
+    if (answeredAsForbidden({&a, &b}, outcome)) {
+        return outcome;
+    }
+    const auto aFlaw = naturalOperandFlaw(aField, Operand::A, false);
+    const auto value = toInt32(a);
+    if (!aFlaw && !value) {
+        // A(a, b) for an a beyond 32 bits is beyond any memory.
+        outcome.result = Refusal{Refusal::Kind::OutOfRange, {}};
+        return outcome;
+    }
+    if (auto flaws =
+            detail::refusalOfFlaws({aFlaw, naturalOperandFlaw(bField, Operand::B, false)})) {
+        outcome.result = *flaws;
+        return outcome;
+    }
+    outcome.closedForm = *value < FirstRecursiveAckermannA;
+    detail::settle(outcome,
+                   [&] { return outcome.closedForm ? AckerSimple(a, b) : ackerman(a, b); });
+    return outcome;
 }
 
-void digitPowerSum(const Text& resultField, const Text& bField, Outcome& outcome) {
-    const Text result = operandText(resultField);
-    const Text b = operandText(bField);
+Outcome digitPowerSum(Text resultField, Text bField) {
+    Outcome outcome;
+    const Text b = trimmedOperand(bField);
     // The sum of negative powers of the digits is no whole number.
     if (const auto exponent = toInt32(b); exponent && *exponent < 0) {
-        throw NotANumber("b is negative", {{Operand::B, OperandFlaw::Kind::Negative, 0, {}}});
+        outcome.result =
+            Refusal{Refusal::Kind::NotANumber, {{Operand::B, OperandFlaw::Kind::Negative, 0, {}}}};
+        return outcome;
     }
-    try {
-        outcome.result = sommepuis(result, b);
-    } catch (const NotANumber&) {
-        detail::refuseOperands(
-            {detail::characterFlaw(resultField, detail::NumberForm::Digits, Operand::Result)});
-    } catch (const OutOfRange&) {
-        // Either b is not an integer, which is said as such, or the power is too large.
-        if (!toInt32(b)) {
-            detail::refuseOperands({naturalNumberFlaw(bField, Operand::B, true)});
-        }
-        throw;
+    const Text result = trimmedOperand(resultField);
+    // The zero forms sum to "0" whatever b holds.
+    if (result.empty() || result == "0" || result == "-" || result == "-0") {
+        outcome.result = Text("0");
+        return outcome;
     }
+    // Read as the sum reads them: the result's first character, then b,
+    // then the rest of the result; the box names the first that fails.
+    const auto resultFlaw = operandFlaw(resultField, NumberForm::Digits, Operand::Result);
+    const auto bFlaw = naturalOperandFlaw(bField, Operand::B, true);
+    const bool opensWithDigit = engine::detail::isDigit(result.front());
+    if (auto flaws = detail::refusalOfFlaws({opensWithDigit ? bFlaw : resultFlaw})) {
+        outcome.result = *flaws;
+        return outcome;
+    }
+    if (auto flaws = detail::refusalOfFlaws({resultFlaw})) {
+        outcome.result = *flaws;
+        return outcome;
+    }
+    detail::settle(outcome, [&] { return sommepuis(result, b); });
+    return outcome;
 }
 
 } // namespace engine::operations

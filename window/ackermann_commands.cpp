@@ -7,27 +7,30 @@
 namespace window {
 
 using engine::Text;
-using engine::operations::Outcome;
 
 void ackermannCommand(Services& window) {
-    const auto outcome = runOnAAndB(window, Calculation::Ackermann, &engine::operations::ackermann);
+    Text a = window.readField(Field::Text1);
+    Text b = window.readField(Field::Text2);
+    const auto outcome = runOperation(window, Calculation::Ackermann, [&] {
+        return engine::operations::ackermann(std::move(a), std::move(b));
+    });
     if (!outcome) {
         return;
     }
     // A value from a closed form is shown in a box before it is written.
     if (outcome->closedForm) {
         window.showMessage(QStringLiteral("Ackerman(a, b) = ") +
-                               QString::fromStdString(outcome->result),
+                               QString::fromStdString(resultText(*outcome)),
                            Buttons::Ok, window.caption());
     }
-    window.writeField(Field::Text3, outcome->result);
+    window.writeField(Field::Text3, resultText(*outcome));
 }
 
 void digitPowerSumCommand(Services& window) {
-    const Text result = window.readField(Field::Text3);
-    const Text b = window.readField(Field::Text2);
-    runCalculation(window, Calculation::DigitPowerSum, [&](Outcome& outcome) {
-        engine::operations::digitPowerSum(result, b, outcome);
+    Text result = window.readField(Field::Text3);
+    Text b = window.readField(Field::Text2);
+    runCalculation(window, Calculation::DigitPowerSum, [&] {
+        return engine::operations::digitPowerSum(std::move(result), std::move(b));
     });
 }
 

@@ -5,24 +5,38 @@
 
 namespace window {
 
+namespace {
+
+using engine::Text;
+using engine::operations::Outcome;
+
+// Reads a (Text1) and b (Text2) and runs `command` on them as runCalculation.
+void runOnAAndB(Services& window, Calculation calculation, Outcome (*command)(Text, Text)) {
+    Text a = window.readField(Field::Text1);
+    Text b = window.readField(Field::Text2);
+    runCalculation(window, calculation, [&] { return command(std::move(a), std::move(b)); });
+}
+
+} // namespace
+
 void addCommand(Services& window) {
-    runCalculationOnAAndB(window, Calculation::Sum, &engine::operations::sum);
+    runOnAAndB(window, Calculation::Sum, &engine::operations::sum);
 }
 
 void subtractCommand(Services& window) {
-    runCalculationOnAAndB(window, Calculation::Difference, &engine::operations::difference);
+    runOnAAndB(window, Calculation::Difference, &engine::operations::difference);
 }
 
 void multiplyCommand(Services& window) {
-    runCalculationOnAAndB(window, Calculation::Product, &engine::operations::product);
+    runOnAAndB(window, Calculation::Product, &engine::operations::product);
 }
 
 void divideCommand(Services& window) {
-    engine::Text a = window.readField(Field::Text1);
-    engine::Text b = window.readField(Field::Text2);
+    Text a = window.readField(Field::Text1);
+    Text b = window.readField(Field::Text2);
     const std::int32_t precision = window.precision();
-    runCalculation(window, Calculation::Quotient, [&](engine::operations::Outcome& outcome) {
-        engine::operations::quotient(std::move(a), std::move(b), precision, outcome);
+    runCalculation(window, Calculation::Quotient, [&] {
+        return engine::operations::quotient(std::move(a), std::move(b), precision);
     });
 }
 

@@ -3,42 +3,57 @@
 #pragma once
 
 #include "engine/operations.h"
-#include "window/failure_messages.h"
+#include "window/calculation_kind.h"
 #include "window/services.h"
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 namespace window {
 
-// A command of engine/operations.h with its operands bound: it fills the
-// outcome it is given.
-using Operation = std::function<void(engine::operations::Outcome& outcome)>;
+// Writes what a command left before its result, in the order the window
+// always wrote it: the rewritten operands (a + b, a - b, a * b, a / b), then,
+// unless the user stopped the computation, the precision that the division
+// used when it changed. Then, for a refusal, shows the box that says why
+// (none when the user stopped it: the user knows). True when the outcome
+// holds a result for the handler to write.
+bool writeOutcome(Services& window, Calculation calculation, engine::operations::Outcome& outcome);
 
-// Runs `operation` as a job of the window (Services::runJob) and writes what
-// it gave, in the order the window always wrote it: the rewritten operands
-// (a + b, a - b, a * b, a / b), the precision that the division used when it
-// changed, and nothing more; the outcome is returned for the handler to write
-// its result. When the computation fails (an operand that is not a number of
-// the form taken, a value beyond the engine's limits, memory exhausted), a
-// message box says what went wrong in the terms of `calculation` and nothing
-// is returned; the window stays usable. When the user stopped it, only the
-// operands are written and nothing is shown.
-std::optional<engine::operations::Outcome> runOperation(Services& window, Calculation calculation,
-                                                        const Operation& operation);
+// Runs `job` as the computation of `calculation` (Services::runJob); false
+// when the user stopped it.
+bool runCommandJob(Services& window, Calculation calculation, const std::function<void()>& job);
+
+// Runs `command`, a command of engine/operations.h with its operands bound,
+// as a job of the window (Services::runJob), then writeOutcome. Returns the
+// outcome when it holds a result; nothing when a box said why it does not,
+// or the user stopped it. The window stays usable either way.
+template <class Command>
+auto runOperation(Services& window, Calculation calculation, Command&& command)
+    -> std::optional<decltype(command())> {
+    decltype(command()) outcome;
+    if (!runCommandJob(window, calculation, [&] { outcome = command(); })) {
+        outcome.result =
+            engine::operations::Refusal{engine::operations::Refusal::Kind::Stopped, {}};
+    }
+    if (!writeOutcome(window, calculation, outcome)) {
+        return std::nullopt;
+    }
+    return outcome;
+}
+
+// The result's text of an outcome that holds one.
+inline const engine::Text& resultText(const engine::operations::Outcome& outcome) {
+    return std::get<engine::Text>(outcome.result);
+}
 
 // runOperation, then its result written into the result field (Text3) in one
 // write; the result field keeps its text when there is none.
-void runCalculation(Services& window, Calculation calculation, const Operation& operation);
-
-// A command of engine/operations.h on a and b.
-using CommandOnAAndB = void (*)(engine::Text a, engine::Text b,
-                                engine::operations::Outcome& outcome);
-
-// Reads a (Text1) and b (Text2) and runs `command` on them with runOperation.
-std::optional<engine::operations::Outcome> runOnAAndB(Services& window, Calculation calculation,
-                                                      CommandOnAAndB command);
-// The same, then the result written into the result field, as runCalculation.
-void runCalculationOnAAndB(Services& window, Calculation calculation, CommandOnAAndB command);
+template <class Command>
+void runCalculation(Services& window, Calculation calculation, Command&& command) {
+    if (const auto outcome = runOperation(window, calculation, std::forward<Command>(command))) {
+        window.writeField(Field::Text3, resultText(*outcome));
+    }
+}
 
 } // namespace window

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help menu's boxes, the link buttons and the About box.
 #include "about/about_window.h"
+#include "window/box_texts.h"
 #include "window/commands.h"
-#include "window/failure_messages.h"
 
 namespace window {
 

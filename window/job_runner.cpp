@@ -30,7 +30,7 @@ constexpr uint WorkerStackBytes = 8u << 20;
 
 JobRunner::JobRunner(QWidget& window) : window_(window) {}
 
-void JobRunner::run(const QString& title, const QString& what, const std::function<void()>& job) {
+bool JobRunner::run(const QString& title, const QString& what, const std::function<void()>& job) {
     engine::JobControl control;
     std::exception_ptr failure;
     std::unique_ptr<QThread> worker(QThread::create([&] {
@@ -68,11 +68,12 @@ void JobRunner::run(const QString& title, const QString& what, const std::functi
         QTimer::singleShot(0, &window_, &QWidget::close);
     }
     if (control.stopRequested.load()) {
-        throw engine::Cancelled("the computation was stopped");
+        return false;
     }
     if (failure) {
         std::rethrow_exception(failure);
     }
+    return true;
 }
 
 bool JobRunner::eventFilter(QObject* watched, QEvent* event) {

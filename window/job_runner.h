@@ -22,11 +22,11 @@ public:
     explicit JobRunner(QWidget& window);
 
     // Runs `job` on a worker thread and waits for its end in a local event
-    // loop; throws what the job threw, or engine::Cancelled when the job was
-    // asked to stop meanwhile. The progress window is titled `title` and says
-    // that `what` is being computed. Returns only once the thread has ended,
-    // whatever happens: the job may use the caller's variables.
-    void run(const QString& title, const QString& what, const std::function<void()>& job);
+    // loop; false when the job was asked to stop meanwhile, else throws what
+    // the job threw or returns true. The progress window is titled `title` and
+    // says that `what` is being computed. Returns only once the thread has
+    // ended, whatever happens: the job may use the caller's variables.
+    bool run(const QString& title, const QString& what, const std::function<void()>& job);
 
 protected:
     // While a job runs: drops the window's mouse, keyboard and drop input,

@@ -47,7 +47,7 @@ public:
     std::optional<window::WriteError> writeTextLine(const QString& path,
                                                     const QString& text) override;
     void closeWindow() override;
-    void runJob(const QString& what, const std::function<void()>& job) override;
+    bool runJob(const QString& what, const std::function<void()>& job) override;
 
 public slots:
     void Command1_Click();  // a + b

@@ -7,23 +7,24 @@
 namespace window {
 
 using engine::Text;
-using engine::operations::Outcome;
 
 void powerCommand(Services& window) {
-    runCalculationOnAAndB(window, Calculation::Power, &engine::operations::power);
+    Text a = window.readField(Field::Text1);
+    Text b = window.readField(Field::Text2);
+    runCalculation(window, Calculation::Power,
+                   [&] { return engine::operations::power(std::move(a), std::move(b)); });
 }
 
 void factorialCommand(Services& window) {
-    const Text b = window.readField(Field::Text2);
+    Text b = window.readField(Field::Text2);
     const QDateTime start = window.now();
-    const auto outcome = runOperation(window, Calculation::Factorial, [&](Outcome& outcome) {
-        engine::operations::factorial(b, outcome);
-    });
+    const auto outcome = runOperation(window, Calculation::Factorial,
+                                      [&] { return engine::operations::factorial(std::move(b)); });
     if (!outcome) {
         return; // the failure has been reported instead of a time, or the user stopped it
     }
-    window.writeField(Field::Text3, outcome->result);
-    if (outcome->forbidden) {
+    window.writeField(Field::Text3, resultText(*outcome));
+    if (resultText(*outcome) == engine::operations::ForbiddenOperation) {
         return;
     }
     // Read after the result has been written into the field: its display counts.

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/precision_field.h"
 
-#include "window/failure_messages.h"
 #include "window/number_field/pasted_text.h"
 
 #include <QGuiApplication>
@@ -18,6 +17,11 @@ std::unique_ptr<QMimeData> withPastedNumber(const QMimeData& source) {
     auto cleaned = std::make_unique<QMimeData>();
     cleaned->setText(pastedNumber(source.text()));
     return cleaned;
+}
+
+// The tooltip of a field whose text gives no precision.
+QString precisionInUseText(std::int32_t precision) {
+    return QStringLiteral("Précision utilisée : %1").arg(precision);
 }
 
 } // namespace

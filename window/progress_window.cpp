@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/progress_window.h"
 
-#include "window/failure_messages.h"
+#include "window/progress_texts.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

@@ -3,8 +3,8 @@
 // window/save_folder.h chooses; when that folder takes no file, in the user's
 // documents folder. The first save of a run that does not go beside the
 // program says where it went.
+#include "window/box_texts.h"
 #include "window/commands.h"
-#include "window/failure_messages.h"
 #include "window/number_field/pasted_text.h"
 #include "window/save_folder.h"
 

@@ -86,15 +86,15 @@ public:
     // Close window: closes the main window, which ends the program.
     virtual void closeWindow() = 0;
 
-    // Run job: runs `job` to its end and returns once it has ended, throwing
-    // what the job threw. `job` must not reach the window: it works on texts
-    // read before it started and leaves its writes for after it ended. The
-    // window runs it on a worker thread; meanwhile the window repaints and
-    // takes no input, and after about half a second a progress window says
-    // that `what` is being computed and lets the user stop it. A job that was
-    // asked to stop (by the user or by closing the window) ends in
-    // engine::Cancelled, even if it had just finished.
-    virtual void runJob(const QString& what, const std::function<void()>& job) = 0;
+    // Run job: runs `job` to its end and returns once it has ended: true,
+    // or false when the job was asked to stop meanwhile (by the user or by
+    // closing the window), even if it had just finished; what the job threw
+    // is thrown on. `job` must not reach the window: it works on texts read
+    // before it started and leaves its writes for after it ended. The window
+    // runs it on a worker thread; meanwhile the window repaints and takes no
+    // input, and after about half a second a progress window says that `what`
+    // is being computed and lets the user stop it.
+    virtual bool runJob(const QString& what, const std::function<void()>& job) = 0;
 
 private:
     bool savedElsewhere_ = false;

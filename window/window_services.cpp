@@ -183,6 +183,6 @@ void MainWindow::closeWindow() {
     close();
 }
 
-void MainWindow::runJob(const QString& what, const std::function<void()>& job) {
-    jobs_.run(caption(), what, job);
+bool MainWindow::runJob(const QString& what, const std::function<void()>& job) {
+    return jobs_.run(caption(), what, job);
 }

@@ -7,6 +7,7 @@
 #include "../window/fake_services.h"
 #include "fuzz_input.h"
 
+#include "engine/operand_grammar.h"
 #include "engine/operations.h"
 #include "window/number_field/pasted_text.h"
 
@@ -64,9 +65,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                  "pastedNumber left a blank", input.text(0));
     const Command& command =
         Commands[static_cast<std::uint8_t>(input.byte(0)) % std::size(Commands)];
-    const Text a = engine::operations::operandText(input.text(0));
-    const Text b = engine::operations::operandText(input.text(1));
-    fuzz::expect(input.text(0).find(a) != Text::npos, "operandText is no part of its text",
+    const Text a = engine::trimmedOperand(input.text(0));
+    const Text b = engine::trimmedOperand(input.text(1));
+    fuzz::expect(input.text(0).find(a) != Text::npos, "trimmedOperand is no part of its text",
                  input.text(0));
     if (tooCostly(command.name, a, b, input.text(3))) {
         return 0;

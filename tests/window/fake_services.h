@@ -34,7 +34,10 @@ public:
         return {};
     }
     void closeWindow() override {}
-    void runJob(const QString&, const std::function<void()>& job) override { job(); }
+    bool runJob(const QString&, const std::function<void()>& job) override {
+        job();
+        return true;
+    }
 
     std::map<window::Field, engine::Text> fields;
     std::map<window::Field, int> writes;

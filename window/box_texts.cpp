@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/failure_messages.h"
+#include "window/box_texts.h"
+
+#include "window/number_field/pasted_text.h"
 
 namespace window {
 
@@ -54,7 +56,7 @@ QString characterAt(const QString& text, std::int64_t position, bool signedNumbe
                                   .arg(where)
                             : QStringLiteral("une virgule en position %1").arg(where);
     }
-    if (c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator) {
+    if (isLineBreak(c)) {
         return QStringLiteral("un saut de ligne en position %1").arg(where);
     }
     if (c == u'\t') {
@@ -101,7 +103,8 @@ QString accepted(Calculation calculation) {
         return QStringLiteral("a exposant (b) se calcule sur deux nombres entiers de 0 ou plus, "
                               "écrits en chiffres, b valant au plus 2147483647.\n");
     case Calculation::Factorial:
-        return QStringLiteral("b ! se calcule pour un nombre entier b de 0 à 9999.\n");
+        return QStringLiteral("b ! se calcule pour un nombre entier b de 0 à %1.\n")
+            .arg(engine::operations::LargestFactorialArgument);
     case Calculation::Ackermann:
         return QStringLiteral("Ackerman(a, b) se calcule sur deux nombres entiers de 0 ou plus, "
                               "écrits en chiffres.\n");
@@ -154,61 +157,7 @@ QString tooLargeMessage(Calculation calculation) {
            Unchanged;
 }
 
-} // namespace
-
-QString calculationInProgress(Calculation calculation) {
-    switch (calculation) {
-    case Calculation::Sum:
-        return QStringLiteral("Calcul de a + b…");
-    case Calculation::Difference:
-        return QStringLiteral("Calcul de a - b…");
-    case Calculation::Product:
-        return QStringLiteral("Calcul de a * b…");
-    case Calculation::Quotient:
-        return QStringLiteral("Calcul de a / b…");
-    case Calculation::Power:
-        return QStringLiteral("Calcul de a exposant (b)…");
-    case Calculation::Factorial:
-        return QStringLiteral("Calcul de b !…");
-    case Calculation::Ackermann:
-        return QStringLiteral("Calcul de Ackerman(a, b)…");
-    case Calculation::DigitPowerSum:
-        return QStringLiteral("Calcul de la somme des chiffres du résultat puissance b…");
-    }
-    return {};
-}
-
-QString elapsedTimeText(qint64 seconds) {
-    const auto twoDigits = [](qint64 n) { return QStringLiteral("%1").arg(n, 2, 10, QChar(u'0')); };
-    QString time;
-    if (seconds >= 3600) {
-        time = QStringLiteral("%1 h %2 min %3 s")
-                   .arg(seconds / 3600)
-                   .arg(twoDigits(seconds / 60 % 60), twoDigits(seconds % 60));
-    } else if (seconds >= 60) {
-        time = QStringLiteral("%1 min %2 s").arg(seconds / 60).arg(twoDigits(seconds % 60));
-    } else {
-        time = QStringLiteral("%1 s").arg(seconds);
-    }
-    return QStringLiteral("Temps écoulé : ") + time;
-}
-
-QString stopButtonCaption() {
-    return QStringLiteral("Annuler");
-}
-
-QString failureMessage(Calculation calculation, Failure failure) {
-    switch (failure) {
-    case Failure::OutOfRange:
-        return tooLargeMessage(calculation);
-    case Failure::OutOfMemory:
-        return QStringLiteral("La mémoire ne suffit pas pour ce calcul.\n") + Unchanged;
-    case Failure::Other:
-        break;
-    }
-    return QStringLiteral("Le calcul n'a pas pu aboutir.\n") + Unchanged;
-}
-
+// What is wrong with each operand of `flaws`, and what the command accepts.
 QString refusedOperandsMessage(Calculation calculation,
                                const std::vector<engine::OperandFlaw>& flaws) {
     QString lines;
@@ -216,6 +165,27 @@ QString refusedOperandsMessage(Calculation calculation,
         lines += flawLine(calculation, flaw);
     }
     return lines + accepted(calculation) + Unchanged;
+}
+
+} // namespace
+
+QString refusalMessage(Calculation calculation, const engine::operations::Refusal& refusal) {
+    using Kind = engine::operations::Refusal::Kind;
+    switch (refusal.kind) {
+    case Kind::NotANumber:
+        if (!refusal.flaws.empty()) {
+            return refusedOperandsMessage(calculation, refusal.flaws);
+        }
+        break;
+    case Kind::OutOfRange:
+        return tooLargeMessage(calculation);
+    case Kind::OutOfMemory:
+        return QStringLiteral("La mémoire ne suffit pas pour ce calcul.\n") + Unchanged;
+    case Kind::Stopped:
+    case Kind::Failed:
+        break;
+    }
+    return QStringLiteral("Le calcul n'a pas pu aboutir.\n") + Unchanged;
 }
 
 QString saveFailedMessage(const QString& path, const WriteError& error) {
@@ -254,10 +224,6 @@ QString browserFailedMessage(const QString& url) {
     return QStringLiteral("Le navigateur n'a pas pu être lancé pour ouvrir cette page.\n"
                           "Son adresse, à copier dans un navigateur :\n\n%1")
         .arg(url);
-}
-
-QString precisionInUseText(std::int32_t precision) {
-    return QStringLiteral("Précision utilisée : %1").arg(precision);
 }
 
 } // namespace window
