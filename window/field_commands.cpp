@@ -7,12 +7,9 @@
 
 namespace window {
 
-namespace {
-constexpr std::int32_t DefaultPrecision = 50;
-}
-
 void startUp(Services& window) {
-    window.setPrecision(DefaultPrecision);
+    // Divisions start with the least precision they use.
+    window.setPrecision(engine::LeastPrecision);
     window.writeField(Field::Text1, "3");
     window.writeField(Field::Text2, "212");
     window.writeField(Field::Text3, "0");

@@ -25,11 +25,13 @@ class MainWindow : public QMainWindow, public window::Services {
 
 public:
     // Builds the controls and runs the start-up handler: a = "3", b = "212",
-    // result "0", precision 50.
+    // result "0", precision engine::LeastPrecision.
     explicit MainWindow(QWidget* parent = nullptr);
 
     // Where resultat.txt is written; the program's own folder unless set.
     void setProgramFolder(const QString& folder);
+    // The user's home and documents folders; the system's unless set.
+    void setUserFolders(const QString& home, const QString& documents);
 
     // window::Services: fields and precision
     engine::Text readField(window::Field field) override;
@@ -44,6 +46,10 @@ public:
     bool openWebPage(const QString& url) override;
     QDateTime now() const override;
     QString programFolder() const override;
+    QString homeFolder() const override;
+    QString documentsFolder() override;
+    bool exists(const QString& path) const override;
+    QString resolvedPath(const QString& path) const override;
     std::optional<window::WriteError> writeTextLine(const QString& path,
                                                     const QString& text) override;
     void closeWindow() override;
@@ -86,8 +92,10 @@ private:
     void showPrecisionState();
 
     // Digits after the point in division.
-    std::int32_t Precision = 50;
+    std::int32_t Precision = engine::LeastPrecision;
     QString programFolder_;
+    QString homeFolder_;
+    QString documentsFolder_;
     window::JobRunner jobs_{*this};
 
     window::NumberField* Text1 = nullptr;

@@ -41,10 +41,10 @@ void saveResultCommand(Services& window) {
     }
     const QString line = resultLine(window);
     const QString programFolder = window.programFolder();
-    QString folder = firstSaveFolder(programFolder);
+    QString folder = firstSaveFolder(window, programFolder);
     std::optional<WriteError> error = window.writeTextLine(resultFileIn(folder), line);
     if (error && error->kind == WriteFailure::CannotOpen && folder == programFolder) {
-        if (const QString documents = documentsFolder(); !documents.isEmpty()) {
+        if (const QString documents = window.documentsFolder(); !documents.isEmpty()) {
             folder = documents;
             error = window.writeTextLine(resultFileIn(folder), line);
         }

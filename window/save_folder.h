@@ -3,8 +3,11 @@
 // from a folder in the user's home saves beside itself, where its users have
 // always found the file; a program installed under a system prefix (/usr/bin)
 // saves into the user's documents folder, root included, so that no file is
-// left in a folder that belongs to the package system.
+// left in a folder that belongs to the package system. The folders and the
+// file system are reached through the window services.
 #pragma once
+
+#include "window/services.h"
 
 #include <QString>
 
@@ -13,10 +16,6 @@ namespace window {
 // The folder that the line goes into first for a program in `programFolder`:
 // that folder itself when it lies in a build tree or in the user's home, the
 // documents folder otherwise (the program folder when the system names none).
-QString firstSaveFolder(const QString& programFolder);
-
-// The user's documents folder, made when it does not exist yet; empty when
-// the system names none.
-QString documentsFolder();
+QString firstSaveFolder(Services& window, const QString& programFolder);
 
 } // namespace window

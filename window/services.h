@@ -73,6 +73,16 @@ public:
     // Program folder: the folder that holds the program file.
     virtual QString programFolder() const = 0;
 
+    // The user's folders and the file system, as the save finds its folder:
+    // the home folder; the documents folder, made when it does not exist yet
+    // (empty when the system names none); whether anything exists at `path`;
+    // and `path` with its symbolic links resolved when it exists, made
+    // absolute and clean when it does not.
+    virtual QString homeFolder() const = 0;
+    virtual QString documentsFolder() = 0;
+    virtual bool exists(const QString& path) const = 0;
+    virtual QString resolvedPath(const QString& path) const = 0;
+
     // Write text line: appends `text` and CR LF to the file at `path`, creating
     // the file when it does not exist; what it held stays. When the line could
     // not be written whole, the file is left as it was and the reason returned.

@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace {
@@ -147,6 +148,34 @@ void MainWindow::setProgramFolder(const QString& folder) {
 
 QString MainWindow::programFolder() const {
     return programFolder_.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder_;
+}
+
+void MainWindow::setUserFolders(const QString& home, const QString& documents) {
+    homeFolder_ = home;
+    documentsFolder_ = documents;
+}
+
+QString MainWindow::homeFolder() const {
+    return homeFolder_.isEmpty() ? QDir::homePath() : homeFolder_;
+}
+
+QString MainWindow::documentsFolder() {
+    const QString folder = documentsFolder_.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                               : documentsFolder_;
+    if (!folder.isEmpty()) {
+        QDir().mkpath(folder);
+    }
+    return folder;
+}
+
+bool MainWindow::exists(const QString& path) const {
+    return QFileInfo::exists(path);
+}
+
+QString MainWindow::resolvedPath(const QString& path) const {
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(QDir(path).absolutePath()) : canonical;
 }
 
 std::optional<window::WriteError> MainWindow::writeTextLine(const QString& path,

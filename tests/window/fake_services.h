@@ -30,6 +30,10 @@ public:
     bool openWebPage(const QString&) override { return true; }
     QDateTime now() const override { return QDateTime(QDate(2026, 12, 6), QTime(9, 0)); }
     QString programFolder() const override { return {}; }
+    QString homeFolder() const override { return {}; }
+    QString documentsFolder() override { return {}; }
+    bool exists(const QString&) const override { return false; }
+    QString resolvedPath(const QString& path) const override { return path; }
     std::optional<window::WriteError> writeTextLine(const QString&, const QString&) override {
         return {};
     }

@@ -47,8 +47,7 @@ private slots:
             QVERIFY(QDir().mkpath(in(folder)));
         }
         QVERIFY(QFile(in("build/CMakeCache.txt")).open(QIODevice::WriteOnly));
-        qputenv("HOME", QFile::encodeName(in("home")));
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(in("config")));
+        window().setUserFolders(in("home"), in("home/Documents"));
         window().setProgramFolder(in("build/app"));
     }
 
