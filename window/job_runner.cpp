@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QThread>
 #include <QTimer>
 #include <QWidget>
@@ -17,10 +18,6 @@
 namespace window {
 
 namespace {
-
-// Short computations end before the progress window would show, and look as
-// they always did.
-constexpr int ProgressDelayMilliseconds = 500;
 
 // The worker gets the stack that the window's own thread usually has, so that
 // a computation that ran there runs here too.
@@ -49,7 +46,7 @@ bool JobRunner::run(const QString& title, const QString& what, const std::functi
     clock.start();
     ProgressWindow progress(control, clock, title, what, &window_);
     connect(&progress, &QDialog::rejected, this, [&control] { control.stopRequested.store(true); });
-    QTimer::singleShot(ProgressDelayMilliseconds, &progress, &QWidget::show);
+    QTimer::singleShot(progressDelay_, &progress, &QWidget::show);
 
     running_ = &control;
     qApp->installEventFilter(this);
@@ -83,7 +80,14 @@ bool JobRunner::eventFilter(QObject* watched, QEvent* event) {
         event->ignore();
         return true;
     }
-    return isInputToTheWindow(watched, *event);
+    if (!isInputToTheWindow(watched, *event)) {
+        return false;
+    }
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        running_->stopRequested.store(true);
+    }
+    return true;
 }
 
 bool JobRunner::isInputToTheWindow(QObject* receiver, const QEvent& event) const {

@@ -32,6 +32,8 @@ public:
     void setProgramFolder(const QString& folder);
     // The user's home and documents folders; the system's unless set.
     void setUserFolders(const QString& home, const QString& documents);
+    // How long a computation runs before its progress window shows.
+    void setProgressDelay(std::chrono::milliseconds delay) { jobs_.setProgressDelay(delay); }
 
     // window::Services: fields and precision
     engine::Text readField(window::Field field) override;

@@ -44,10 +44,13 @@ ProgressWindow::ProgressWindow(const engine::JobControl& control, const QElapsed
     refresh();
 }
 
+// It takes the focus where the desktop lets it, so that its keys reach it.
 void ProgressWindow::showEvent(QShowEvent* event) {
     refresh();
     refreshTimer_.start(RefreshMilliseconds);
     QDialog::showEvent(event);
+    raise();
+    activateWindow();
 }
 
 // A loop that reports its steps gives a bar that fills; before one reports,
