@@ -58,7 +58,8 @@ public:
 
     // Leaves each column of [first, last) in [0, kLimbBase) plus what the one
     // below hands up, and returns what the top one hands up. As in the
-    // product's splitColumns, no column waits for the carry from below.
+    // schoolbook product's column sums (limbs/schoolbook.cpp), no column
+    // waits for the carry from below.
     std::int64_t split(std::size_t first, std::size_t last) {
         constexpr auto base = static_cast<std::int64_t>(kLimbBase);
         std::int64_t carry = 0;

@@ -3,30 +3,45 @@
 // that carry and borrow the most, with the identities that need no oracle and
 // the rule of what each procedure leaves in its arguments.
 #include "engine/engine.h"
+#include "engine/limbs/divide.h"
+#include "engine/limbs/multiply.h"
 #include "oracle.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <vector>
 
 namespace {
 
 using engine::Text;
 
-// Lengths around the kernels' boundaries, in limbs of 9 digits: schoolbook
-// rows four at a time and 16 between two carry passes, Karatsuba from 80
-// (squares 112), the division's thresholds (engine/limbs/divide.h),
-// transforms from about 1,000 (squares of equal operands take their own
-// paths), and the remainders of long quotients modulo B^4096 - 1 up to 4,093
-// divisor limbs, modulo B^8192 - 1 from 4,094.
+// Lengths either side of the kernels' boundaries, read from the headers that
+// name them, so that they straddle the boundaries whatever they become:
+// schoolbook rows (kRowsAtOnce at a time, kRowsPerCarry between two carry
+// passes), Karatsuba for products and squares, the division's methods, the
+// first equal lengths that the transforms take, and the remainders of long
+// quotients modulo B^n - 1, whose n doubles past a power of two less three
+// divisor limbs (limbs/reciprocal.cpp).
 std::vector<std::size_t> boundaryDigits() {
+    namespace limbs = engine::limbs;
+    std::size_t transforms = limbs::kTransformMinimum;
+    while (!limbs::transformPays(transforms, transforms)) {
+        ++transforms;
+    }
+    const std::size_t smallerModulus = std::bit_ceil(limbs::kReciprocalDivisorLimbs + 3) - 3;
     std::vector<std::size_t> digits{1, 8};
-    for (const std::size_t limbs :
-         {1,   2,   3,   4,   5,    16,   17,   40,   41,   80,   81,  112,
-          113, 160, 161, 240, 1000, 1025, 1500, 4093, 4094, 4097, 8191}) {
-        digits.push_back(9 * limbs - 1);
-        digits.push_back(9 * limbs);
+    for (const std::size_t boundary :
+         {std::size_t{1}, limbs::kRowsAtOnce, limbs::kRowsPerCarry, limbs::kRecursiveDivisionLimbs,
+          limbs::kKaratsubaThreshold, limbs::kKaratsubaSquareThreshold,
+          limbs::kRecursiveQuotientLimbs, limbs::kRecursiveDivisorLimbs,
+          limbs::kReciprocalDivisorLimbs, transforms - 1, smallerModulus,
+          limbs::kReciprocalAlwaysLimbs - 1}) {
+        for (const std::size_t limbCount : {boundary, boundary + 1}) {
+            digits.push_back(9 * limbCount - 1);
+            digits.push_back(9 * limbCount);
+        }
     }
     return digits;
 }
