@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/help_texts.h"
 
+#include "engine/operations.h"
+
 #include <QStringList>
 
 namespace window {
@@ -16,15 +18,18 @@ QString informationText() {
         QStringLiteral(
             "L'addition, la soustraction, la multiplication, la division et la puissance "
             "concernent deux entiers (de signe quelconque) de taille quelconque; pour la "
-            "factorielle de b (entier positif!), on ne pourra dépasser b = 9999, et il faudra "
+            "factorielle de b (entier positif!), on ne pourra dépasser b = %1, et il faudra "
             "beaucoup de patience pour des b plus grands que 3000!...de 30 secondes à 20 "
-            "minutes."),
-        QStringLiteral("La précision par défaut pour la division est de 50 chiffres; elle peut "
-                       "être augmentée à volonté."),
+            "minutes.")
+            .arg(engine::operations::LargestFactorialArgument),
+        QStringLiteral("La précision par défaut pour la division est de %1 chiffres; elle peut "
+                       "être augmentée à volonté.")
+            .arg(engine::LeastPrecision),
         QStringLiteral("Tous les calculs proposés, sauf l'exponentielle et la factorielle, sont "
                        "aussi possibles avec des nombres décimaux de signe quelconque; pour la "
-                       "division, la précision étant de 50 chiffres par défaut et pouvant être "
-                       "augmentée à volonté."),
+                       "division, la précision étant de %1 chiffres par défaut et pouvant être "
+                       "augmentée à volonté.")
+            .arg(engine::LeastPrecision),
         QStringLiteral("On pourra comparer avec le calculateur en PHP sur les grands entiers "
                        "proposé sur le site Tormel."),
         QStringLiteral("Les boutons jaunes font des calculs, les boutons mauves renvoient vers "
