@@ -57,7 +57,8 @@ public:
     QString filePath() const { return filePath_; }
 
     // The history window, made at the first call as a window of its own
-    // owned by `owner`.
+    // owned by `owner` (so that it closes with it), and deleted with the
+    // history at the latest.
     HistoryWindow& window(QWidget* owner);
     // Shows it, raised, with the newest entries.
     void showWindow(QWidget* owner);

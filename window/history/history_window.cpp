@@ -18,6 +18,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace history {
 
 namespace {
@@ -90,9 +92,9 @@ HistoryWindow::HistoryWindow(History& history, QWidget* owner)
             [this](const QModelIndex& index) { history_.askPutBack(model_->idAt(index.row())); });
     connect(exportButton, &QPushButton::clicked, this, &HistoryWindow::exportEntries);
     connect(clearButton, &QPushButton::clicked, this, &HistoryWindow::clearAll);
-    connect(&history_, &History::changed, this, [this] {
+    connect(&history, &History::changed, this, [this] {
         if (isVisible()) {
-            model_->reload();
+            reloadKeepingSelection();
         }
     });
 }
@@ -204,11 +206,31 @@ void HistoryWindow::applyLimits() {
     history_.setLimits({entries_->value(), megabytes_->value()});
 }
 
+void HistoryWindow::reloadKeepingSelection() {
+    const std::int64_t current = currentId();
+    const std::vector<std::int64_t> selected = selectedIds();
+    model_->reload();
+    QItemSelection kept;
+    for (int row = 0; row < model_->rowCount(); ++row) {
+        const std::int64_t id = model_->idAt(row);
+        if (id == current) {
+            list_->selectionModel()->setCurrentIndex(model_->index(row),
+                                                     QItemSelectionModel::NoUpdate);
+        }
+        if (std::find(selected.begin(), selected.end(), id) != selected.end()) {
+            kept.select(model_->index(row), model_->index(row));
+        }
+    }
+    list_->selectionModel()->select(kept, QItemSelectionModel::Select);
+}
+
 void HistoryWindow::showNewest() {
     model_->reload();
     list_->scrollToTop();
+    // Current for Entrée, not selected: "Exporter…" without a selection
+    // writes every entry.
     if (model_->rowCount() > 0) {
-        list_->setCurrentIndex(model_->index(0));
+        list_->selectionModel()->setCurrentIndex(model_->index(0), QItemSelectionModel::NoUpdate);
     }
 }
 

@@ -8,6 +8,9 @@
 
 #include <QWidget>
 
+#include <cstdint>
+#include <vector>
+
 class QCheckBox;
 class QLineEdit;
 class QListView;
@@ -37,6 +40,8 @@ private:
     void exportEntries();
     void clearAll();
     void applyLimits();
+    // Reads the entries again, the current and selected ones kept.
+    void reloadKeepingSelection();
 
     History& history_;
     HistoryModel* model_ = nullptr;
