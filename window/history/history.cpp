@@ -46,6 +46,12 @@ History::History(const Places& places, QObject* parent)
 
 History::~History() {
     writer_.reset();
+    // The window belongs to its owner, which may outlive the history: it
+    // goes now, out of sight at once.
+    if (!window_.isNull()) {
+        window_->hide();
+        window_->deleteLater();
+    }
 }
 
 void History::record(Entry entry) {
