@@ -175,6 +175,31 @@ private slots:
         QVERIFY(place.told.isEmpty());
     }
 
+    // Packed numbers of every length around the groups of twelve digits,
+    // the point at every place, with and without a sign; a damaged one is
+    // refused.
+    void packedNumbersComeBack() {
+        for (std::size_t digits = 64; digits <= 88; ++digits) {
+            const std::string plain =
+                history_texts::number(std::int64_t(digits), 5).substr(0, digits);
+            for (std::size_t point = 0; point <= digits + 1; ++point) {
+                std::string text =
+                    point > digits ? plain : plain.substr(0, point) + "." + plain.substr(point);
+                for (const std::string& signedText : {text, "-" + text}) {
+                    const auto packed = history::packedNumber(signedText);
+                    QVERIFY(packed);
+                    QCOMPARE(history::unpackedText(*packed), signedText);
+                    QCOMPARE(history::unpackedQString(*packed), QString::fromStdString(signedText));
+                }
+            }
+        }
+        std::vector<std::uint8_t> damaged = *history::packedNumber(std::string(70, '9'));
+        damaged.back() = 0xff; // a value above 999
+        QVERIFY_THROWS_EXCEPTION(history::DamagedNumber, history::unpackedText(damaged));
+        damaged.pop_back();
+        QVERIFY_THROWS_EXCEPTION(history::DamagedNumber, history::unpackedQString(damaged));
+    }
+
     // The longest results, in a case of their own (CTest label "slow").
     void largestNumbersComeBack() {
         if (qEnvironmentVariableIsEmpty("CALC_SLOW_TESTS")) {
@@ -200,7 +225,8 @@ private slots:
         QTest::addColumn<QList<int>>("kept");   // which entries stay, newest first
         QTest::newRow("by count") << Limits{3, 500} << QList<int>{1, 2, 3, 4, 5}
                                   << QList<int>{4, 3, 2};
-        QTest::newRow("by size") << Limits{1000, 1} << QList<int>{700'000, 700'000, 700'000, 10}
+        QTest::newRow("by size") << Limits{1000, 1}
+                                 << QList<int>{1'000'000, 1'000'000, 1'000'000, 10}
                                  << QList<int>{3, 2, 1};
         QTest::newRow("too large alone")
             << Limits{1000, 1} << QList<int>{10, 2'500'000, 20} << QList<int>{2, 0};

@@ -2,6 +2,8 @@
 #include "window/history/packed_digits.h"
 
 #include <array>
+#include <bit>
+#include <cstring>
 
 namespace history {
 
@@ -10,9 +12,19 @@ namespace {
 constexpr std::uint8_t NegativeFlag = 1;
 constexpr std::uint8_t PointFlag = 2;
 constexpr std::size_t HeaderBytes = 17;
+// Three digits (0 to 999) in ten bits, four such in five bytes.
+constexpr int GroupDigits = 12;
+constexpr std::size_t GroupBytes = 5;
+constexpr int TripleBits = 10;
+constexpr unsigned TripleMask = (1u << TripleBits) - 1;
+static_assert(std::endian::native == std::endian::little, "groups are read as they are stored");
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
+}
+
+std::size_t packedBytes(std::int64_t digits) {
+    return static_cast<std::size_t>((digits + GroupDigits - 1) / GroupDigits) * GroupBytes;
 }
 
 void putCount(std::vector<std::uint8_t>& out, std::int64_t count) {
@@ -29,31 +41,71 @@ std::int64_t countAt(std::span<const std::uint8_t> packed, std::size_t offset) {
     return static_cast<std::int64_t>(count);
 }
 
-// Packs runs of digits two to a byte, a run going on where the last stopped.
+// Packs runs of digits twelve to five bytes, a run going on where the last
+// stopped; the last group is filled up with zeros.
 class DigitPacker {
 public:
     explicit DigitPacker(std::vector<std::uint8_t>& out) : out_(out) {}
     void add(std::string_view digits) {
         std::size_t i = 0;
-        if (halfFull_ && !digits.empty()) {
-            out_.back() |= static_cast<std::uint8_t>(digits[0] - '0');
-            halfFull_ = false;
-            i = 1;
+        while (pending_ > 0 && i < digits.size()) {
+            takePending(digits[i++]);
         }
-        for (; i + 1 < digits.size(); i += 2) {
-            out_.push_back(
-                static_cast<std::uint8_t>(((digits[i] - '0') << 4) | (digits[i + 1] - '0')));
+        for (; i + GroupDigits <= digits.size(); i += GroupDigits) {
+            putGroup(digits.data() + i);
         }
-        if (i < digits.size()) {
-            out_.push_back(static_cast<std::uint8_t>((digits[i] - '0') << 4));
-            halfFull_ = true;
+        while (i < digits.size()) {
+            takePending(digits[i++]);
+        }
+    }
+    void finish() {
+        if (pending_ > 0) {
+            while (pending_ < GroupDigits) {
+                group_[pending_++] = '0';
+            }
+            putGroup(group_);
+            pending_ = 0;
         }
     }
 
 private:
+    void takePending(char digit) {
+        group_[pending_++] = digit;
+        if (pending_ == GroupDigits) {
+            putGroup(group_);
+            pending_ = 0;
+        }
+    }
+    void putGroup(const char* digits) {
+        std::uint64_t bits = 0;
+        for (int triple = 0; triple < 4; ++triple) {
+            const char* d = digits + 3 * triple;
+            const auto value =
+                static_cast<std::uint64_t>((d[0] - '0') * 100 + (d[1] - '0') * 10 + (d[2] - '0'));
+            bits |= value << (TripleBits * triple);
+        }
+        for (std::size_t byte = 0; byte < GroupBytes; ++byte) {
+            out_.push_back(static_cast<std::uint8_t>(bits >> (8 * byte)));
+        }
+    }
+
     std::vector<std::uint8_t>& out_;
-    bool halfFull_ = false;
+    char group_[GroupDigits] = {};
+    int pending_ = 0;
 };
+
+// The three digits of each value from 0 to 999.
+struct Triples {
+    char digits[1000][3];
+    Triples() {
+        for (int value = 0; value < 1000; ++value) {
+            digits[value][0] = static_cast<char>('0' + value / 100);
+            digits[value][1] = static_cast<char>('0' + value / 10 % 10);
+            digits[value][2] = static_cast<char>('0' + value % 10);
+        }
+    }
+};
+const Triples AllTriples;
 
 // The header read and checked against the packed length.
 struct Header {
@@ -73,7 +125,7 @@ Header readHeader(std::span<const std::uint8_t> packed) {
     const std::int64_t digits = header.shape.digits;
     if (digits < 0 || header.shape.digitsBeforePoint < 0 ||
         header.shape.digitsBeforePoint > digits ||
-        static_cast<std::uint64_t>(digits + 1) / 2 != packed.size() - HeaderBytes) {
+        packedBytes(digits) != packed.size() - HeaderBytes) {
         throw DamagedNumber();
     }
     header.length = static_cast<std::size_t>(digits) + (header.shape.negative ? 1 : 0) +
@@ -81,27 +133,46 @@ Header readHeader(std::span<const std::uint8_t> packed) {
     return header;
 }
 
-// Writes the text of a checked packed number through `out`, one character at
-// a time, in order; throws DamagedNumber on a half byte above 9.
+// Writes the text of a checked packed number into `out`, which holds
+// header.length characters; throws DamagedNumber on a value above 999.
 template <typename Character>
 void unpackInto(const Header& header, std::span<const std::uint8_t> packed, Character* out) {
+    const std::int64_t digits = header.shape.digits;
+    const std::int64_t point = header.shape.hasPoint ? header.shape.digitsBeforePoint : -1;
+    Character* const first = out + (header.shape.negative ? 1 : 0);
     if (header.shape.negative) {
-        *out++ = Character('-');
+        out[0] = Character('-');
     }
-    const std::int64_t before = header.shape.digitsBeforePoint;
-    for (std::int64_t i = 0; i < header.shape.digits; ++i) {
-        if (header.shape.hasPoint && i == before) {
-            *out++ = Character('.');
-        }
-        const std::uint8_t byte = packed[HeaderBytes + static_cast<std::size_t>(i / 2)];
-        const int digit = (i % 2 == 0) ? byte >> 4 : byte & 0x0f;
-        if (digit > 9) {
-            throw DamagedNumber();
-        }
-        *out++ = Character('0' + digit);
+    if (point >= 0) {
+        first[point] = Character('.');
     }
-    if (header.shape.hasPoint && before == header.shape.digits) {
-        *out++ = Character('.');
+    // Where digit i goes: after the point, one place further.
+    const auto place = [&](std::int64_t i) { return first + i + (point >= 0 && i >= point); };
+    const std::uint8_t* group = packed.data() + HeaderBytes;
+    for (std::int64_t i = 0; i < digits; i += GroupDigits, group += GroupBytes) {
+        std::uint64_t bits = 0;
+        std::memcpy(&bits, group, GroupBytes); // little-endian, as stored
+        unsigned values[4];
+        for (int triple = 0; triple < 4; ++triple) {
+            values[triple] = static_cast<unsigned>(bits >> (TripleBits * triple)) & TripleMask;
+            if (values[triple] > 999) {
+                throw DamagedNumber();
+            }
+        }
+        if (i + GroupDigits <= digits && !(i < point && point < i + GroupDigits)) {
+            // The whole group, on one side of the point.
+            Character* to = place(i);
+            for (const unsigned value : values) {
+                const char* three = AllTriples.digits[value];
+                *to++ = Character(three[0]);
+                *to++ = Character(three[1]);
+                *to++ = Character(three[2]);
+            }
+            continue;
+        }
+        for (std::int64_t k = 0; k < GroupDigits && i + k < digits; ++k) {
+            *place(i + k) = Character(AllTriples.digits[values[k / 3]][k % 3]);
+        }
     }
 }
 
@@ -139,7 +210,7 @@ std::optional<std::vector<std::uint8_t>> packedNumber(std::string_view text) {
         return std::nullopt;
     }
     std::vector<std::uint8_t> out;
-    out.reserve(HeaderBytes + static_cast<std::size_t>(shape->digits + 1) / 2);
+    out.reserve(HeaderBytes + packedBytes(shape->digits));
     out.push_back(static_cast<std::uint8_t>((shape->negative ? NegativeFlag : 0) |
                                             (shape->hasPoint ? PointFlag : 0)));
     putCount(out, shape->digitsBeforePoint);
@@ -151,6 +222,7 @@ std::optional<std::vector<std::uint8_t>> packedNumber(std::string_view text) {
     if (point < digits.size()) {
         packer.add(digits.substr(point + 1));
     }
+    packer.finish();
     return out;
 }
 

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Numbers as the history file keeps them: two decimal digits a byte, beside
-// what the exact text needs to come back (its sign, where its point stands),
-// so that a result of a hundred million digits takes fifty million bytes and
-// every text of the form -?digits[.digits] comes back byte for byte ("-0",
-// "007", "02.50", ".5" and "5." included).
+// Numbers as the history file keeps them: three decimal digits in ten bits,
+// twelve in five bytes (0.42 bytes a digit), beside what the exact text
+// needs to come back (its sign, where its point stands), so that every text
+// of the form -?digits[.digits] comes back byte for byte ("-0", "007",
+// "02.50", ".5" and "5." included).
 //
 // Layout: one byte of flags (1: a leading "-", 2: a point), the count of
 // digits before the point and the count of all digits (8 bytes each, least
-// significant first), then the digits, the first in the high half of the
-// first byte; an odd count leaves the last low half 0.
+// significant first), then the digits in groups of twelve, the point left
+// out: each group is four values from 0 to 999 (its first three digits, the
+// next three...), ten bits each from the lowest bit of a 40-bit word, stored
+// in five bytes least significant first. The last group is filled up with
+// zeros.
 #pragma once
 
 #include <QString>
