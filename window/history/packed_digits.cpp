@@ -94,18 +94,18 @@ private:
     int pending_ = 0;
 };
 
-// The three digits of each value from 0 to 999.
-struct Triples {
-    char digits[1000][3];
-    Triples() {
+// The three digits of each value from 0 to 999, as characters of a text.
+template <typename Character> struct Triples {
+    Character digits[1000][3];
+    constexpr Triples() : digits() {
         for (int value = 0; value < 1000; ++value) {
-            digits[value][0] = static_cast<char>('0' + value / 100);
-            digits[value][1] = static_cast<char>('0' + value / 10 % 10);
-            digits[value][2] = static_cast<char>('0' + value % 10);
+            digits[value][0] = Character('0' + value / 100);
+            digits[value][1] = Character('0' + value / 10 % 10);
+            digits[value][2] = Character('0' + value % 10);
         }
     }
 };
-const Triples AllTriples;
+template <typename Character> constexpr Triples<Character> AllTriples;
 
 // The header read and checked against the packed length.
 struct Header {
@@ -163,15 +163,13 @@ void unpackInto(const Header& header, std::span<const std::uint8_t> packed, Char
             // The whole group, on one side of the point.
             Character* to = place(i);
             for (const unsigned value : values) {
-                const char* three = AllTriples.digits[value];
-                *to++ = Character(three[0]);
-                *to++ = Character(three[1]);
-                *to++ = Character(three[2]);
+                std::memcpy(to, AllTriples<Character>.digits[value], sizeof(Character[3]));
+                to += 3;
             }
             continue;
         }
         for (std::int64_t k = 0; k < GroupDigits && i + k < digits; ++k) {
-            *place(i + k) = Character(AllTriples.digits[values[k / 3]][k % 3]);
+            *place(i + k) = AllTriples<Character>.digits[values[k / 3]][k % 3];
         }
     }
 }

@@ -104,7 +104,7 @@ void shrink(Connection& connection) {
 StoredText storedText(const Statement& statement, int column) {
     if (statement.isBlob(column)) {
         const std::span<const std::uint8_t> bytes = statement.blob(column);
-        return {std::string(bytes.begin(), bytes.end()), true};
+        return {std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size()), true};
     }
     return {std::string(statement.text(column)), false};
 }
