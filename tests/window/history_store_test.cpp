@@ -65,7 +65,7 @@ QMap<QString, QByteArray> filesIn(const QString& folder) {
 }
 
 QString integrityOf(const QString& file) {
-    history::Connection connection(file.toStdString(), history::Connection::Mode::ReadWrite, 1000);
+    history::Connection connection(file.toStdString(), 1000);
     history::Statement check = connection.prepare("PRAGMA integrity_check");
     return check.step() ? QString::fromUtf8(check.text(0).data(), qsizetype(check.text(0).size()))
                         : QString();
@@ -371,7 +371,7 @@ private slots:
             wal.write("wal");
         } else if (kind == 1) {
             QFile(place.file()).open(QIODevice::WriteOnly);
-            history::Connection(place.file().toStdString(), history::Connection::Mode::ReadWrite, 0)
+            history::Connection(place.file().toStdString(), 0)
                 .execute("CREATE TABLE later(x); PRAGMA user_version = 99");
         } else {
             QVERIFY(QDir().mkpath(place.file()));

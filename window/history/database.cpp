@@ -106,10 +106,9 @@ void Connection::Closer::operator()(sqlite3* database) const {
     sqlite3_close_v2(database);
 }
 
-Connection::Connection(const std::string& path, Mode mode, int busyMilliseconds) {
-    const int flags = mode == Mode::ReadWrite ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY;
+Connection::Connection(const std::string& path, int busyMilliseconds) {
     sqlite3* database = nullptr;
-    const int code = sqlite3_open_v2(path.c_str(), &database, flags, nullptr);
+    const int code = sqlite3_open_v2(path.c_str(), &database, SQLITE_OPEN_READWRITE, nullptr);
     database_.reset(database);
     check(database, code);
     sqlite3_extended_result_codes(database, 1);

@@ -58,10 +58,10 @@ private:
 
 class Connection {
 public:
-    enum class Mode { ReadWrite, ReadOnly };
-    // Opens the file at `path` (UTF-8), which must exist, waiting up to
-    // `busyMilliseconds` when another connection holds a lock.
-    Connection(const std::string& path, Mode mode, int busyMilliseconds);
+    // Opens the file at `path` (UTF-8), which must exist, for reading and
+    // writing, waiting up to `busyMilliseconds` when another connection
+    // holds a lock.
+    Connection(const std::string& path, int busyMilliseconds);
 
     // Runs statements that take no parameter.
     void execute(const char* sql);

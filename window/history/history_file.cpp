@@ -41,8 +41,7 @@ bool startsAsSQLite(const QString& path) {
 }
 
 Connection connect(const QString& path) {
-    Connection connection(QFile::encodeName(path).toStdString(), Connection::Mode::ReadWrite,
-                          BusyMilliseconds);
+    Connection connection(QFile::encodeName(path).toStdString(), BusyMilliseconds);
     prepareSchema(connection);
     return connection;
 }

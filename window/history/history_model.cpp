@@ -162,8 +162,7 @@ void HistoryModel::reload() {
 Connection* HistoryModel::connection() {
     if (!connection_ && QFile::exists(filePath_)) {
         try {
-            connection_.emplace(QFile::encodeName(filePath_).toStdString(),
-                                Connection::Mode::ReadWrite, ReadBusyMilliseconds);
+            connection_.emplace(QFile::encodeName(filePath_).toStdString(), ReadBusyMilliseconds);
         } catch (const DatabaseError&) {
             return nullptr;
         }

@@ -100,7 +100,8 @@ HistoryWindow::HistoryWindow(History& history, QWidget* owner)
 }
 
 QWidget* HistoryWindow::makeSettings() {
-    auto* settings = new QWidget(this);
+    auto* settings =
+        named(new QWidget(this), "reglagesHistorique", QStringLiteral("Réglages de l'historique"));
     keep_ = named(new QCheckBox(QStringLiteral("Garder l'historique"), settings),
                   "garderHistorique", QStringLiteral("Garder l'historique"));
     keep_->setChecked(history_.keeping());
@@ -118,11 +119,13 @@ QWidget* HistoryWindow::makeSettings() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(keep_);
     layout->addStretch();
-    auto* entriesLabel = new QLabel(QStringLiteral("Entrées gardées au plus :"), settings);
+    auto* entriesLabel = named(new QLabel(QStringLiteral("Entrées gardées au plus :"), settings),
+                               "etiquetteEntreesMax", QStringLiteral("Entrées gardées au plus"));
     entriesLabel->setBuddy(entries_);
     layout->addWidget(entriesLabel);
     layout->addWidget(entries_);
-    auto* megabytesLabel = new QLabel(QStringLiteral("Taille au plus :"), settings);
+    auto* megabytesLabel = named(new QLabel(QStringLiteral("Taille au plus :"), settings),
+                                 "etiquetteTailleMax", QStringLiteral("Taille au plus"));
     megabytesLabel->setBuddy(megabytes_);
     layout->addWidget(megabytesLabel);
     layout->addWidget(megabytes_);
