@@ -2,6 +2,7 @@
 // The history file: texts of every shape back byte for byte, the limits, the
 // search, programs killed while writing and two writing at once, and files
 // that cannot serve; each in a temporary folder of its own.
+#include "file_size_limit.h"
 #include "history_texts.h"
 #include "window/history/database.h"
 #include "window/history/history_file.h"
@@ -14,9 +15,6 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <csignal>
-#include <sys/resource.h>
 
 using history::Command;
 using history::Entry;
@@ -110,23 +108,6 @@ QList<int> committedBy(QProcess& writer, int lines) {
     }
     return committed;
 }
-
-// Lowers the file size this process may write while it lives, as a full
-// disk would refuse writes (the signal past it ignored).
-struct FileSizeLimit {
-    explicit FileSizeLimit(rlim_t bytes) : formerHandler(std::signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &former);
-        rlimit limited = former;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &former);
-        std::signal(SIGXFSZ, formerHandler);
-    }
-    rlimit former{};
-    void (*formerHandler)(int);
-};
 
 } // namespace
 
