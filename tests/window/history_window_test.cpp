@@ -212,9 +212,18 @@ private slots:
         window().findChild<QCheckBox*>("garderHistorique")->click();
         auto* entries = window().findChild<QSpinBox*>("entreesMaxHistorique");
         entries->setValue(2);
+        boxes_->expectBox(QMessageBox::No);
+        emit entries->editingFinished();
+        QCOMPARE(entries->value(), 1000);
+        entries->setValue(2);
         QSignalSpy changed(history_.get(), &history::History::changed);
+        boxes_->expectBox(QMessageBox::Yes);
         emit entries->editingFinished();
         QVERIFY(changed.wait());
+        const QList<SeenBox> seen = boxes_->takeSeen();
+        QCOMPARE(seen.size(), 2);
+        QCOMPARE(seen[1].text, QString("Avec ces limites, les 3 entrées les plus anciennes seront "
+                                       "effacées. Continuer ?"));
         QCOMPARE(model().rowCount(), 2);
         // Every widget of ours is named for tools and screen readers (Qt's
         // own inner parts are named qt_...).

@@ -159,6 +159,15 @@ void HistoryModel::reload() {
     fetchMore({});
 }
 
+std::int64_t HistoryModel::entriesBeyond(const Limits& limits) {
+    Connection* database = connection();
+    try {
+        return database != nullptr ? history::entriesBeyond(*database, limits) : 0;
+    } catch (const DatabaseError&) {
+        return 0;
+    }
+}
+
 Connection* HistoryModel::connection() {
     if (!connection_ && QFile::exists(filePath_)) {
         try {

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "window/history/database.h"
+#include "window/history/store.h"
 
 #include <QAbstractListModel>
 #include <QList>
@@ -38,6 +39,8 @@ public:
     // Reads the first page again, after entries were added or removed.
     void reload();
     std::int64_t idAt(int row) const { return rows_.at(row).id; }
+    // How many entries `limits` would drop.
+    std::int64_t entriesBeyond(const Limits& limits);
 
 private:
     struct Row {

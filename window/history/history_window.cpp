@@ -205,8 +205,28 @@ void HistoryWindow::clearAll() {
     }
 }
 
+// Limits that drop entries are asked about first: a slip of the keyboard
+// would lose them for good.
 void HistoryWindow::applyLimits() {
-    history_.setLimits({entries_->value(), megabytes_->value()});
+    const Limits limits{entries_->value(), megabytes_->value()};
+    if (limits.entries == history_.limits().entries &&
+        limits.megabytes == history_.limits().megabytes) {
+        return;
+    }
+    if (const std::int64_t dropped = model_->entriesBeyond(limits); dropped > 0) {
+        QMessageBox box(QMessageBox::NoIcon, windowTitle(),
+                        QStringLiteral("Avec ces limites, les %1 entrées les plus anciennes "
+                                       "seront effacées. Continuer ?")
+                            .arg(dropped),
+                        QMessageBox::Yes | QMessageBox::No, this);
+        box.setDefaultButton(QMessageBox::No);
+        if (box.exec() != QMessageBox::Yes) {
+            entries_->setValue(static_cast<int>(history_.limits().entries));
+            megabytes_->setValue(static_cast<int>(history_.limits().megabytes));
+            return;
+        }
+    }
+    history_.setLimits(limits);
 }
 
 void HistoryWindow::reloadKeepingSelection() {

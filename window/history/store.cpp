@@ -29,16 +29,15 @@ VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, ?16, ?
 constexpr char InsertText[] = "INSERT INTO texts(entry_id, role, content) VALUES (?1, ?2, ?3)";
 
 // The entries past the newest `?1`, or past the newest that fit in `?2`
-// bytes, oldest first to go.
-constexpr char DropOldest[] = R"(
-DELETE FROM entries WHERE id IN (
+// bytes.
+constexpr char OldestBeyondLimits[] = R"(
     SELECT id FROM (
         SELECT id,
                row_number() OVER newest_first AS position,
                sum(stored_bytes) OVER newest_first AS bytes_so_far
         FROM entries
         WINDOW newest_first AS (ORDER BY id DESC))
-    WHERE position > ?1 OR bytes_so_far > ?2)
+    WHERE position > ?1 OR bytes_so_far > ?2
 )";
 
 constexpr std::int64_t BytesPerMegabyte = 1'000'000;
@@ -91,7 +90,8 @@ std::int64_t limitBytes(const Limits& limits) {
 
 // Deletes the oldest entries beyond `limits`; true when it deleted any.
 bool dropOldest(Connection& connection, const Limits& limits) {
-    Statement drop = connection.prepare(DropOldest);
+    Statement drop = connection.prepare(std::string("DELETE FROM entries WHERE id IN (") +
+                                        OldestBeyondLimits + ")");
     drop.bind(1, limits.entries).bind(2, limitBytes(limits)).run();
     return connection.integerOf("SELECT changes()") > 0;
 }
@@ -114,6 +114,13 @@ std::span<const std::uint8_t> asBytes(const std::string& text) {
 }
 
 } // namespace
+
+std::int64_t entriesBeyond(Connection& connection, const Limits& limits) {
+    Statement count =
+        connection.prepare(std::string("SELECT count(*) FROM (") + OldestBeyondLimits + ")");
+    count.bind(1, limits.entries).bind(2, limitBytes(limits));
+    return count.step() ? count.integer(0) : 0;
+}
 
 std::string StoredText::utf8() const {
     return packed ? unpackedText(asBytes(bytes)) : bytes;

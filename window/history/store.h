@@ -27,6 +27,10 @@ struct Limits {
     std::int64_t megabytes = 500; // of a million bytes each
 };
 
+// How many of the entries in the file `connection` holds lie beyond
+// `limits` (the oldest first), and would be dropped.
+std::int64_t entriesBeyond(Connection& connection, const Limits& limits);
+
 // A text as the file holds it: as written, or packed digits.
 struct StoredText {
     std::string bytes;
