@@ -338,6 +338,7 @@ private slots:
         QTest::newRow("newer schema")
             << 1 << "a été écrit par une version plus récente du calculateur";
         QTest::newRow("unreadable: a folder in its place") << 2 << "ne peut pas être lu";
+        QTest::newRow("damaged inside, found while writing") << 3 << "est endommagé";
     }
     void unusableFileIsMovedAside() {
         QFETCH(int, kind);
@@ -354,6 +355,12 @@ private slots:
             QFile(place.file()).open(QIODevice::WriteOnly);
             history::Connection(place.file().toStdString(), 0)
                 .execute("CREATE TABLE later(x); PRAGMA user_version = 99");
+        } else if (kind == 3) {
+            Store(place.folder.path(), [](const QString&) {
+            }).add(entryOf(Command::Sum, "1", "2", "3"), Unlimited);
+            QFile file(place.file());
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(4096));
+            file.write(QByteArray(8192, '\x5a'));
         } else {
             QVERIFY(QDir().mkpath(place.file()));
             QFile inside(place.file() + "/kept.txt");

@@ -128,8 +128,8 @@ std::int64_t Connection::lastInsertId() const {
     return sqlite3_last_insert_rowid(database_.get());
 }
 
-Transaction::Transaction(Connection& connection) : connection_(connection) {
-    connection_.execute("BEGIN IMMEDIATE");
+Transaction::Transaction(Connection& connection, Kind kind) : connection_(connection) {
+    connection_.execute(kind == Kind::Write ? "BEGIN IMMEDIATE" : "BEGIN");
 }
 
 Transaction::~Transaction() {

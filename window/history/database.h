@@ -77,11 +77,13 @@ private:
     std::unique_ptr<sqlite3, Closer> database_;
 };
 
-// BEGIN IMMEDIATE on construction, so that the write lock is taken at once
-// (or waited for); rolled back by the destructor unless committed.
+// A transaction, rolled back by the destructor unless committed. One for
+// writing takes the write lock at once (BEGIN IMMEDIATE), or waits for it;
+// one for reading sees one state of the file throughout.
 class Transaction {
 public:
-    explicit Transaction(Connection& connection);
+    enum class Kind { Write, Read };
+    explicit Transaction(Connection& connection, Kind kind = Kind::Write);
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;

@@ -240,7 +240,7 @@ std::optional<StoredEntry> Store::read(std::int64_t id) {
     std::optional<StoredEntry> entry;
     withFile([&](Connection& connection) {
         // One read transaction, so that the entry and its texts agree.
-        connection.execute("BEGIN");
+        const Transaction reading(connection, Transaction::Kind::Read);
         Statement row = connection.prepare(
             "SELECT command, precision, finished_at, duration_ms, a_characters IS NOT NULL, "
             "b_characters IS NOT NULL FROM entries WHERE id = ?1");
@@ -271,7 +271,6 @@ std::optional<StoredEntry> Store::read(std::int64_t id) {
                 }
             }
         }
-        connection.execute("COMMIT");
     });
     return entry;
 }
@@ -318,7 +317,9 @@ bool Store::withFile(const std::function<void(Connection&)>& work) {
 }
 
 void Store::pause(const QString& why) {
-    paused_ = true;
+    if (std::exchange(paused_, true)) {
+        return; // told once
+    }
     tell_(pausedMessage(folder_, why));
 }
 
