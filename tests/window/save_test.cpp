@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Saving the result into resultat.txt, from temporary program folders.
+#include "file_size_limit.h"
 #include "window_fixture.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <csignal>
 #include <optional>
-#include <sys/resource.h>
 
 namespace {
 
@@ -16,22 +15,6 @@ QByteArray contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<absent>");
 }
-
-// Lowers the file size this process may write while it lives (the signal past it ignored).
-struct FileSizeLimit {
-    explicit FileSizeLimit(rlim_t bytes) : formerHandler(std::signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &former);
-        rlimit limited = former;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &former);
-        std::signal(SIGXFSZ, formerHandler);
-    }
-    rlimit former{};
-    void (*formerHandler)(int);
-};
 
 } // namespace
 

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QStandardPaths>
 #include <QtTest>
 
 MessageBoxCatcher::MessageBoxCatcher() {
@@ -52,6 +53,9 @@ void MessageBoxCatcher::poll() {
 }
 
 void WindowFixture::initTestCase() {
+    // The window's data and settings (its history among them) go to Qt's
+    // test folders, never to the user's own.
+    QStandardPaths::setTestModeEnabled(true);
     QVERIFY(window::installFrenchTranslation(*QCoreApplication::instance()));
 }
 
