@@ -182,7 +182,8 @@ private slots:
         }
         menu->close();
         QCOMPARE(entries, QStringList({"&Annuler", "&Rétablir", "", "Co&uper", "Cop&ier", "Co&ller",
-                                       "Supprimer", "", "Tout sélectionner"}));
+                                       "Supprimer", "", "Tout sélectionner", "",
+                                       "Aller au chiffre…"}));
         // The window's access keys work from the field; its editing keys are its own.
         QStringList pressed;
         QApplication::setActiveWindow(field.get());
