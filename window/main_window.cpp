@@ -82,6 +82,7 @@ QLabel* makeLabel(QWidget* parent, const QString& caption, const QFont& font, in
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QString::fromUtf8(WindowCaption));
     buildControls();
+    buildReadingAids();
     buildMenu();
     connectHandlers();
     window::setUpKeyboard(*this, *findChild<QPushButton*>(QStringLiteral("Quitter")));

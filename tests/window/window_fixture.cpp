@@ -5,6 +5,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QtTest>
 
 MessageBoxCatcher::MessageBoxCatcher() {
@@ -51,11 +53,15 @@ void MessageBoxCatcher::poll() {
     box->button(next.button)->click();
 }
 
+// The window's settings go to a folder of the tests', never the user's, and
+// each test starts from the defaults.
 void WindowFixture::initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
     QVERIFY(window::installFrenchTranslation(*QCoreApplication::instance()));
 }
 
 void WindowFixture::init() {
+    QSettings().clear();
     window_ = std::make_unique<MainWindow>();
     boxes_ = std::make_unique<MessageBoxCatcher>();
     window_->show();
