@@ -5,7 +5,7 @@
 // loops that the compiler turns into vector instructions; only a block where
 // all three match somewhere is looked at closely. Among digits a block of 32
 // positions holds such a match about once in thirty blocks, so that a sequence
-// that is absent costs about a tenth of a millisecond per million characters.
+// that is absent costs a fraction of a millisecond per million characters.
 #pragma once
 
 #include <QStringView>
