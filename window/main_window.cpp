@@ -8,6 +8,7 @@
 #include "window/number_field/number_field.h"
 #include "window/precision_field.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -88,6 +89,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     window::setUpKeyboard(*this, *findChild<QPushButton*>(QStringLiteral("Quitter")));
     window::startUp(*this);
     Text1->setFocus();
+}
+
+// The application's focus changes, which the status bar follows, stop
+// reaching the window before its controls go.
+MainWindow::~MainWindow() {
+    disconnect(qApp, nullptr, this, nullptr);
 }
 
 void MainWindow::buildControls() {

@@ -34,6 +34,7 @@ public:
     // Builds the controls and runs the start-up handler: a = "3", b = "212",
     // result "0", precision 50.
     explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Where resultat.txt is written; the program's own folder unless set.
     void setProgramFolder(const QString& folder);
