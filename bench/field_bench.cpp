@@ -7,7 +7,14 @@
 // field that window::NumberField replaced, set up as the window had it, runs
 // the same steps at the sizes where it finishes in reasonable time.
 //
+// The reading aids, on window::NumberField alone: painting a screen of
+// digits in groups of three and without groups, a caret move with the status
+// bar's figures, going to a digit, finding a 9-digit sequence that the text
+// does not hold, and one of the 20 steps of a drag of the scroll bar's thumb
+// from top to bottom.
+//
 // Runs on Qt's offscreen platform; every step paints the field as it ends.
+#include "window/field_status.h"
 #include "window/number_field/number_field.h"
 
 #include <QApplication>
@@ -15,10 +22,13 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QStatusBar>
+#include <QStyleOptionSlider>
 #include <QTextCursor>
 #include <QWindow>
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -174,6 +184,126 @@ void readField(benchmark::State& state) {
     }
 }
 
+// --- Reading aids ------------------------------------------------------------
+
+// A field of the window's font, shown, holding `text`, scrolled to its middle.
+std::unique_ptr<window::NumberField> fieldInTheMiddle(const QString& text, int digitsPerGroup) {
+    auto field = shownField<window::NumberField>(1);
+    field->setDigitGrouping(digitsPerGroup);
+    field->setPlainText(text);
+    field->setSelection(text.size() / 2, text.size() / 2);
+    field->viewport()->repaint();
+    return field;
+}
+
+template <int digitsPerGroup> void paintScreen(benchmark::State& state) {
+    auto field = fieldInTheMiddle(digits(state.range(0)), digitsPerGroup);
+    for (auto _ : state) {
+        field->viewport()->repaint();
+    }
+}
+
+// Right, and the status bar's figures follow; both painted.
+void moveCaretWithStatus(benchmark::State& state) {
+    auto field = fieldInTheMiddle(digits(state.range(0)), 3);
+    QStatusBar bar;
+    bar.resize(FieldWidth, 20);
+    bar.show();
+    window::FieldStatus status(bar);
+    status.follow(field.get());
+    for (auto _ : state) {
+        press(*field, Qt::Key_Right);
+        field->viewport()->repaint();
+        bar.repaint();
+    }
+}
+
+void goToDigit(benchmark::State& state) {
+    auto field = fieldInTheMiddle(digits(state.range(0)), 3);
+    const qsizetype count = field->digitCount();
+    qsizetype number = 1;
+    for (auto _ : state) {
+        number = (number + count / 7) % count + 1;
+        field->goToDigit(number);
+        field->viewport()->repaint();
+    }
+}
+
+// Digits as a generator of Knuth's MMIX draws them, where any sequence may
+// stand anywhere; and a 9-digit sequence that they do not hold.
+QString drawnDigits(std::int64_t millions) {
+    QString text(millions * 1'000'000 - (millions == 40 ? 1000 : 0), u'0');
+    std::uint64_t state = 20240501;
+    for (QChar& c : text) {
+        state = state * 6364136223846793005u + 1442695040888963407u;
+        c = QChar(u'0' + char16_t((state >> 33) % 10));
+    }
+    return text;
+}
+
+void findAbsentSequence(benchmark::State& state) {
+    const QString text = drawnDigits(state.range(0));
+    QString sequence = QStringLiteral("314159265");
+    while (QStringView(text).indexOf(sequence) >= 0) {
+        sequence = QString::number(sequence.toInt() + 1);
+    }
+    auto field = fieldInTheMiddle(text, 3);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(field->findSequence(sequence, window::SearchDirection::Forward));
+        field->viewport()->repaint();
+    }
+}
+
+// The thumb held down and moved by a twentieth of its way each step.
+void dragScrollBarStep(benchmark::State& state) {
+    auto field = fieldInTheMiddle(digits(state.range(0)), 3);
+    QScrollBar* bar = field->verticalScrollBar();
+    bar->setValue(0);
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = Qt::Vertical;
+    option.maximum = bar->maximum();
+    option.pageStep = bar->pageStep();
+    const QRect groove = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                                      QStyle::SC_ScrollBarGroove, bar);
+    const QRect thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                                     QStyle::SC_ScrollBarSlider, bar);
+    const auto mouse = [bar](QEvent::Type type, int y, Qt::MouseButtons buttons) {
+        const QPointF at(bar->width() / 2, y);
+        QMouseEvent event(type, at, bar->mapToGlobal(at), Qt::LeftButton, buttons, {});
+        QApplication::sendEvent(bar, &event);
+    };
+    mouse(QEvent::MouseButtonPress, thumb.center().y(), Qt::LeftButton);
+    const int way = groove.height() - thumb.height();
+    int step = 0;
+    for (auto _ : state) {
+        mouse(QEvent::MouseMove, thumb.center().y() + way * (++step % 21) / 20, Qt::LeftButton);
+        field->viewport()->repaint();
+    }
+    mouse(QEvent::MouseButtonRelease, thumb.center().y(), Qt::NoButton);
+}
+
+void registerReadingAids(std::initializer_list<int> millions) {
+    using Step = void (*)(benchmark::State&);
+    const std::pair<const char*, Step> steps[] = {
+        {"PaintGrouped", &paintScreen<3>},
+        {"PaintUngrouped", &paintScreen<0>},
+        {"MoveCaretWithStatus", &moveCaretWithStatus},
+        {"GoToDigit", &goToDigit},
+        {"FindAbsentSequence", &findAbsentSequence},
+        {"DragScrollBarStep", &dragScrollBarStep},
+    };
+    for (const auto& [step, function] : steps) {
+        for (const int size : millions) {
+            benchmark::RegisterBenchmark((std::string(step) + "/NumberField").c_str(), function)
+                ->Arg(size)
+                ->Iterations(20)
+                ->Unit(benchmark::kMillisecond)
+                ->UseRealTime();
+        }
+    }
+}
+
 template <typename Field>
 void registerField(const char* name, std::initializer_list<std::pair<int, int>> millionsAndRuns) {
     using Step = void (*)(benchmark::State&);
@@ -207,6 +337,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     registerField<window::NumberField>("NumberField", {{1, 20}, {10, 20}, {20, 20}, {40, 10}});
     registerField<QPlainTextEdit>("QPlainTextEdit", {{1, 3}, {10, 1}});
+    registerReadingAids({1, 20, 40});
     for (const int millions : {1, 10, 20, 40}) {
         benchmark::RegisterBenchmark("ReadField", readField)
             ->Arg(millions)

@@ -7,7 +7,9 @@ Every 50 ms the probe sends the window the _NET_WM_PING that desktops send
 (GNOME offers to force-quit a window that gives no answer for 5 s) and times
 the answer; for each step it reports the longest wait. The steps are done as
 a user would, with xdotool: a = 7, b = 22000000, "a exposant (b)" (18.6
-million digits); "Mettre le résultat dans a"; Ctrl+End, "1", Backspace in a;
+million digits); a search of nine digits in the result (Ctrl+F, the digits,
+Entrée); a drag of the result's scroll bar from top to bottom in 20 moves;
+"Mettre le résultat dans a"; Ctrl+End, "1", Backspace in a;
 Ctrl+A, Ctrl+C in a; a + b with b = 1; "Nombre de chiffres du résultat";
 saving the result; and at the end Ctrl+V of that number in b, after which
 the probe gives the program's peak memory.
@@ -39,6 +41,7 @@ PING_INTERVAL = 0.05
 CONTROLS = {
     "Text1": (1080, 120, 7095, 495),
     "Text2": (1080, 960, 7095, 495),
+    "Text3": (120, 2760, 8055, 615),
     "Command1": (240, 1560, 855, 615),  # a + b
     "Command5": (5160, 1560, 1695, 615),  # a exposant (b)
     "Command10": (4440, 2160, 2055, 495),  # Nombre de chiffres du résultat
@@ -116,21 +119,54 @@ def visible_windows():
     return len(found)
 
 
+def yellow_top(window_id, x):
+    """The first row of the window, in column x, where the yellow of the
+    operation buttons shows."""
+    screen = display.Display()
+    window = screen.create_resource_object("window", window_id)
+    height = window.get_geometry().height
+    pixels = window.get_image(x, 0, 1, height, X.ZPixmap, 0xFFFFFFFF).data
+    for y in range(height):
+        blue, green, red = pixels[4 * y], pixels[4 * y + 1], pixels[4 * y + 2]
+        if (red, green, blue) == (255, 255, 0):
+            return y
+    sys.exit("the window shows no yellow button")
+
+
 class Window:
     def __init__(self, window_id):
         self.id = str(window_id)
         geometry = xdotool("getwindowgeometry", "--shell", self.id)
         values = dict(line.split("=") for line in geometry.split())
         self.left, self.top = int(values["X"]), int(values["Y"])
-        width, height = int(values["WIDTH"]), int(values["HEIGHT"])
-        self.scale = width / CLIENT_WIDTH
-        self.client_top = self.top + height - CLIENT_HEIGHT * self.scale  # below the menu bar
+        self.scale = int(values["WIDTH"]) / CLIENT_WIDTH
+        # The client lies between the menu bar and the status bar: found by
+        # the yellow of "a + b", 1560 twips below its top, inside a border
+        # of one pixel.
+        left, top, width, _ = CONTROLS["Command1"]
+        x = round((left + width / 2) / 15 * self.scale)
+        self.client_top = self.top + yellow_top(window_id, x) - (top / 15 + 1) * self.scale
+
+    def at(self, x, y):
+        """Screen coordinates of the client's pixel (x, y) at scale 1."""
+        return str(round(self.left + x * self.scale)), str(round(self.client_top + y * self.scale))
 
     def click(self, control):
         left, top, width, height = CONTROLS[control]
-        x = self.left + (left + width / 2) / 15 * self.scale
-        y = self.client_top + (top + height / 2) / 15 * self.scale
-        xdotool("mousemove", str(round(x)), str(round(y)), "click", "1")
+        xdotool("mousemove", *self.at((left + width / 2) / 15, (top + height / 2) / 15),
+                "click", "1")
+
+    def drag_result_scroll_bar(self, steps=20):
+        """Presses the thumb of the result's scroll bar, at the top of the
+        field's right edge, and moves it to the bottom in `steps` moves."""
+        left, top, width, height = (value / 15 for value in CONTROLS["Text3"])
+        x = left + width - 9  # the middle of a bar 14 pixels wide, inside the frame
+        first, last = top + 9, top + height - 9
+        xdotool("mousemove", *self.at(x, first), "mousedown", "1")
+        for step in range(1, steps + 1):
+            xdotool("mousemove", *self.at(x, first + (last - first) * step / steps))
+            time.sleep(0.02)
+        xdotool("mouseup", "1")
 
     def keys(self, *names):
         xdotool("key", "--delay", "30", *names)
@@ -198,6 +234,16 @@ def main():
         print("| step | the window does not answer for |\n|---|---|", flush=True)
         measure(pinger, "a exposant (b), 7^22000000", lambda: window.click("Command5"),
                 computes=True, at_most=120)
+
+        def find_in_result():
+            window.click("Text3")
+            window.keys("ctrl+f")
+            window.type("314159265")
+            window.keys("Return")
+        measure(pinger, "Ctrl+F, 9 digits, Entrée in the result", find_in_result, at_least=3)
+        window.keys("Escape")
+        measure(pinger, "the result's scroll bar dragged from top to bottom",
+                window.drag_result_scroll_bar)
         measure(pinger, "Mettre le résultat dans a", lambda: window.click("Command12"))
 
         def type_at_end():

@@ -8,6 +8,7 @@
 #include "window/number_field/number_field.h"
 #include "window/precision_field.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -82,11 +83,18 @@ QLabel* makeLabel(QWidget* parent, const QString& caption, const QFont& font, in
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QString::fromUtf8(WindowCaption));
     buildControls();
+    buildReadingAids();
     buildMenu();
     connectHandlers();
     window::setUpKeyboard(*this, *findChild<QPushButton*>(QStringLiteral("Quitter")));
     window::startUp(*this);
     Text1->setFocus();
+}
+
+// The application's focus changes, which the status bar follows, stop
+// reaching the window before its controls go.
+MainWindow::~MainWindow() {
+    disconnect(qApp, nullptr, this, nullptr);
 }
 
 void MainWindow::buildControls() {

@@ -6,8 +6,13 @@
 // Every control and menu entry carries its name as its objectName ("Text1",
 // "Command13", "mnuInfo", ...). The window also provides the window services
 // through which every handler reaches the fields and the system.
+//
+// Reading aids (reading_aids.cpp): the "Affichage" menu (digit groups, go to
+// a digit, find), the find bar and the status bar's figures for the current
+// number field.
 #pragma once
 
+#include "window/display_settings.h"
 #include "window/job_runner.h"
 #include "window/services.h"
 
@@ -16,6 +21,8 @@
 #include <cstdint>
 
 namespace window {
+class FieldStatus;
+class FindBar;
 class NumberField;
 class PrecisionField;
 } // namespace window
@@ -27,6 +34,7 @@ public:
     // Builds the controls and runs the start-up handler: a = "3", b = "212",
     // result "0", precision engine::LeastPrecision.
     explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Where resultat.txt is written; the program's own folder unless set.
     void setProgramFolder(const QString& folder);
@@ -34,6 +42,14 @@ public:
     void setUserFolders(const QString& home, const QString& documents);
     // How long a computation runs before its progress window shows.
     void setProgressDelay(std::chrono::milliseconds delay) { jobs_.setProgressDelay(delay); }
+
+    // The "Affichage" menu, to which reading tools add their entries.
+    QMenu* displayMenu() const { return displayMenu_; }
+    // The number field that the status bar and the reading tools work on:
+    // the one that has the focus, or had it last while the focus is in the
+    // find bar, the menu bar or a dialog; the result field when another
+    // control has it.
+    window::NumberField* currentField() const;
 
     // window::Services: fields and precision
     engine::Text readField(window::Field field) override;
@@ -87,6 +103,11 @@ public slots:
 
 private:
     void buildControls();
+    void buildReadingAids();
+    void buildDisplayMenu();
+    void showDisplay();
+    void followFocus(QWidget* now);
+    void askDigitToGoTo(window::NumberField& field);
     void buildMenu();
     void connectHandlers();
     window::NumberField* numberField(window::Field field) const;
@@ -104,4 +125,10 @@ private:
     window::NumberField* Text2 = nullptr;
     window::NumberField* Text3 = nullptr;
     window::PrecisionField* Text4 = nullptr;
+
+    window::DisplaySettings display_;
+    QMenu* displayMenu_ = nullptr;
+    window::FieldStatus* fieldStatus_ = nullptr;
+    window::FindBar* findBar_ = nullptr;
+    window::NumberField* currentField_ = nullptr;
 };

@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMimeData>
+#include <QPainter>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSignalSpy>
@@ -61,7 +62,8 @@ private slots:
     // Steps, split at ";": "k KEYS" a key sequence, "t TEXT" typed, "c N" a
     // click at position N, "s N" a Shift+click, "d N" a double-click, "g N M" a
     // drag, "p TEXT" pasted with Ctrl+V, "m NAME" a context menu entry, "f TEXT"
-    // a file dropped, "f" a missing file.
+    // a file dropped, "f" a missing file, "G N" go to digit N, "F TEXT" and
+    // "B TEXT" find forwards and backwards.
     void editing_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("normalised");
@@ -104,6 +106,14 @@ private slots:
         row("file dropped into the result", "99", "f 12 345\n", "12 345\n|", 1, "", false);
         row("missing file", "99", "f", "|99", 0, "ne peut pas être lu");
         row("Enter types nothing", "12", "k Return", "|12", 0);
+        row("go to the first digit", "-12.5", "G 1", "-|1^2.5", 0);
+        row("go to the last digit", "-12.5", "G 3", "-12.|5^", 0);
+        row("no digit 0, none after the last", "-12.5", "k End; G 0; G 4", "-12.5|", 0);
+        row("find, then find on", "121 12", "F 12; F 12", "121 |12^", 0);
+        row("find overlapping occurrences", "1111", "F 11; F 11; F 11", "11|11^", 0);
+        row("find goes on from the start", "121 12", "k End; F 12", "|12^1 12", 0);
+        row("find backwards goes on from the end", "121 12", "F 12; B 12", "121 |12^", 0);
+        row("absent sequence", "12345", "k End; F 54; B 54", "12345|", 0);
         // clang-format on
     }
 
@@ -128,11 +138,11 @@ private slots:
         QCOMPARE(changed.size(), changes);
     }
 
-    // A line break (CR LF counting as one) starts a row; any character, however
-    // wide it is drawn, takes one cell; a full row goes on in the next.
+    // A line break (CR LF counting as one) starts a row; a full row goes on in
+    // the next.
     void cellsOfAnyText() {
         const std::unique_ptr<NumberField> field =
-            shownField(QString::fromUtf8("ab\r\ncd\u6f22e\u2028f\n") + QString(12, u'9'), false);
+            shownField(QString::fromUtf8("12\r\n3456\u20287\n") + QString(12, u'9'), false);
         const QRect first = field->cellRect(0);
         const double width = (field->cellRect(20).left() - field->cellRect(11).left()) / 9.0;
         const auto cellOf = [&](qsizetype position) {
@@ -181,8 +191,9 @@ private slots:
             entries << action->text().section(u'\t', 0, 0);
         }
         menu->close();
-        QCOMPARE(entries, QStringList({"&Annuler", "&Rétablir", "", "Co&uper", "Cop&ier", "Co&ller",
-                                       "Supprimer", "", "Tout sélectionner"}));
+        QCOMPARE(entries,
+                 QStringList({"&Annuler", "&Rétablir", "", "Co&uper", "Cop&ier", "Co&ller",
+                              "Supprimer", "", "Tout sélectionner", "", "Aller au chiffre…"}));
         // The window's access keys work from the field; its editing keys are its own.
         QStringList pressed;
         QApplication::setActiveWindow(field.get());
@@ -195,7 +206,105 @@ private slots:
         QCOMPARE(pressed, QStringList({"Alt+Q", "Ctrl+Q"}));
     }
 
+    // Gaps between groups of digits, counted from the point, in a number
+    // alone: shown as blanks in `drawn`. A click lands on the nearest
+    // character edge, in a gap on the group after it; the text, the copy and
+    // what a screen reader reads have no gaps.
+    void digitGroups_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QString>("drawn");
+        const auto row = [](const char* text, int size, const char* drawn) {
+            QTest::addRow("%s by %d", text, size) << text << size << drawn;
+        };
+        row("1234567", 3, "1 234 567");
+        row("-1234567.1234567", 3, "-1 234 567.123 456 7");
+        row("+12345.5", 4, "+1 2345.5");
+        row("123456789012", 5, "12 34567 89012");
+        row("12345678901234567890123", 10, "123 4567890123 4567890123");
+        row(".12345", 3, ".123 45");
+        row("1234567", 0, "1234567");
+        row("12a4567", 3, "12a4567");
+        row("1.234.567", 3, "1.234.567");
+        row("1234567 ", 3, "1234567 ");
+    }
+
+    void digitGroups() {
+        QFETCH(QString, text);
+        QFETCH(int, size);
+        QFETCH(QString, drawn);
+        const std::unique_ptr<NumberField> field = shownField({});
+        field->resize(800, field->height());
+        field->setDigitGrouping(size);
+        field->setPlainText(text);
+        QString seen = text.left(1);
+        for (qsizetype p = 1; p < text.size(); ++p) {
+            const QRect cell = field->cellRect(p);
+            // Cells are aligned outwards to whole pixels: a gap of a third of
+            // a digit leaves at least two columns between them.
+            const bool gap = cell.left() - field->cellRect(p - 1).right() > 1;
+            seen += (gap ? QStringLiteral(" ") : QString()) + text[p];
+            const QPoint quarter(cell.width() / 4, 0);
+            const QPoint inGap =
+                gap ? QPoint(cell.left() - 1, cell.center().y()) : cell.center() - quarter;
+            QCOMPARE(QList<qsizetype>({field->positionAt(inGap),
+                                       field->positionAt(cell.center() - quarter),
+                                       field->positionAt(cell.center() + quarter)}),
+                     QList<qsizetype>({p, p, p + 1}));
+        }
+        QCOMPARE(seen, drawn);
+        QCOMPARE(field->positionAt(field->cellRect(text.size()).center() + QPoint(50, 0)),
+                 text.size());
+        QTest::keyClick(field.get(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(field.get(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), text);
+        QCOMPARE(QAccessible::queryAccessibleInterface(field.get())->text(QAccessible::Value),
+                 text);
+    }
+
+    // Letters wider than a digit show whole, in a text as short as a message
+    // (laid out as text) or long (in cells as wide as its widest letter): the
+    // ink of each character of the first row is as wide as the character
+    // drawn alone, and ends inside the viewport.
+    void wideCharactersWhole() {
+        const QString letters = QStringLiteral("OpOWMmw0O");
+        for (const QString& text : {letters, letters.repeated(2000)}) {
+            const std::unique_ptr<NumberField> field = shownField(text, false);
+            const QImage image = field->viewport()->grab().toImage();
+            const QColor background = field->palette().color(QPalette::Base);
+            for (qsizetype p = 0; field->cellRect(p).top() == field->cellRect(0).top(); ++p) {
+                const QRect cell = field->cellRect(p);
+                QVERIFY(cell.right() < image.width());
+                QVERIFY2(inkWidth(image, cell, background) >= aloneInkWidth(*field, text[p]) - 1,
+                         qPrintable(QStringLiteral("%1 at %2").arg(text[p]).arg(p)));
+            }
+        }
+    }
+
 private:
+    // Columns of `area` of `image` where a pixel is darker than `background`.
+    static int inkWidth(const QImage& image, const QRect& area, const QColor& background) {
+        int columns = 0;
+        for (int x = area.left(); x <= area.right(); ++x) {
+            bool ink = false;
+            for (int y = area.top(); y <= area.bottom() && y < image.height(); ++y) {
+                ink = ink || qGray(image.pixel(x, y)) < qGray(background.rgb()) - 64;
+            }
+            columns += ink ? 1 : 0;
+        }
+        return columns;
+    }
+
+    static int aloneInkWidth(const QWidget& field, QChar c) {
+        QImage image(40, 40, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setFont(field.font());
+        painter.drawText(QPointF(10, 30), QString(c));
+        painter.end();
+        return inkWidth(image, image.rect(), Qt::white);
+    }
+
     // Ten characters a row, three rows in sight.
     std::unique_ptr<NumberField> shownField(const QString& text, bool normalised = true) {
         auto field = std::make_unique<NumberField>();
@@ -262,6 +371,14 @@ private:
             menu->close();
             break;
         }
+        case 'G':
+            field.goToDigit(what.toLongLong());
+            break;
+        case 'F':
+        case 'B':
+            field.findSequence(what, step[0] == u'F' ? window::SearchDirection::Forward
+                                                     : window::SearchDirection::Backward);
+            break;
         case 'f': {
             QTemporaryDir folder;
             QFile file(folder.filePath(QStringLiteral("nombre.txt")));

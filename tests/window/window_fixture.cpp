@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QtTest>
 
@@ -52,14 +53,15 @@ void MessageBoxCatcher::poll() {
     box->button(next.button)->click();
 }
 
+// The window's settings go to a folder of the tests', never the user's, and
+// each test starts from the defaults.
 void WindowFixture::initTestCase() {
-    // The window's data and settings (its history among them) go to Qt's
-    // test folders, never to the user's own.
     QStandardPaths::setTestModeEnabled(true);
     QVERIFY(window::installFrenchTranslation(*QCoreApplication::instance()));
 }
 
 void WindowFixture::init() {
+    QSettings().clear();
     window_ = std::make_unique<MainWindow>();
     boxes_ = std::make_unique<MessageBoxCatcher>();
     window_->show();

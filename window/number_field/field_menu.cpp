@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The field's context menu, with Qt's own entries and their translations.
+// The field's context menu: Qt's own entries with their translations, and
+// going to a digit, which the window offers.
 #include "window/number_field/number_field.h"
 
 #include <QContextMenuEvent>
@@ -61,6 +62,10 @@ QMenu* NumberField::createContextMenu() {
     menu->addSeparator();
     entry("select-all", QT_TRANSLATE_NOOP("QWidgetTextControl", "Select All"),
           QKeySequence::SelectAll, !text_.text().isEmpty(), &NumberField::selectAll);
+    menu->addSeparator();
+    QAction* goToDigit = menu->addAction(QStringLiteral("Aller au chiffre…"));
+    goToDigit->setObjectName(QStringLiteral("go-to-digit"));
+    connect(goToDigit, &QAction::triggered, this, &NumberField::goToDigitAsked);
     return menu;
 }
 

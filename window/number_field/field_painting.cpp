@@ -5,24 +5,23 @@
 
 #include "window/number_field/pasted_text.h"
 
+#include <QGlyphRun>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleHints>
-#include <QtMath>
 
 namespace window {
 
 void NumberField::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
-    QFont font = this->font();
-    font.setKerning(false); // a run of digits stays in its cells
-    painter.setFont(font);
+    painter.setFont(font_.font());
+    const int rowHeight = font_.rowHeight();
     const qsizetype first = firstRow();
     const qsizetype last =
-        std::min(layout_.rowCount(), first + (viewport()->height() - Margin) / rowHeight_ + 1);
+        std::min(layout_.rowCount(), first + (viewport()->height() - Margin) / rowHeight + 1);
     for (qsizetype index = first; index < last; ++index) {
-        drawRow(painter, layout_.row(index), Margin + qreal(index - first) * rowHeight_);
+        drawRow(painter, layout_.row(index), Margin + qreal(index - first) * rowHeight);
     }
     const qsizetype caret = dropPosition_ >= 0 ? dropPosition_ : text_.caret();
     if (dropPosition_ >= 0 || (caretShown_ && hasFocus())) {
@@ -33,77 +32,63 @@ void NumberField::paintEvent(QPaintEvent*) {
     }
 }
 
-// The row's characters, the selected ones in the selection's colours.
+// The row's characters, the selected ones in the selection's colours, which
+// also fill the gaps between them.
 void NumberField::drawRow(QPainter& painter, const Row& row, qreal top) const {
-    const QStringView cells = QStringView(text_.text()).sliced(row.start, row.length);
     const qsizetype from = std::clamp<qsizetype>(text_.selectionStart() - row.start, 0, row.length);
     const qsizetype to = std::clamp<qsizetype>(text_.selectionEnd() - row.start, 0, row.length);
-    const qreal baseline = top + ascent_;
+    const qreal baseline = top + font_.ascent();
     if (from < to) {
-        painter.fillRect(
-            QRectF(Margin + from * cellWidth_, top, (to - from) * cellWidth_, rowHeight_),
-            palette().brush(QPalette::Highlight));
+        const qreal left = columnX(row, from);
+        painter.fillRect(QRectF(left, top, columnX(row, to - 1) + columnWidth(row, to - 1) - left,
+                                font_.rowHeight()),
+                         palette().brush(QPalette::Highlight));
     }
     painter.setPen(palette().color(QPalette::Text));
-    drawCells(painter, cells.first(from), {Margin, baseline});
-    drawCells(painter, cells.sliced(to), {Margin + to * cellWidth_, baseline});
+    drawCharacters(painter, row, 0, from, baseline);
+    drawCharacters(painter, row, to, row.length, baseline);
     painter.setPen(palette().color(QPalette::HighlightedText));
-    drawCells(painter, cells.sliced(from, to - from), {Margin + from * cellWidth_, baseline});
+    drawCharacters(painter, row, from, to, baseline);
 }
 
-// Characters in cells one digit wide, from `origin` on the baseline. Runs of
-// characters as wide as a digit are drawn in one go; any other character is
-// drawn alone, centred in its cell and cut to it, so that a letter, a wide
-// character or a symbol pasted into the result never moves the others.
-// Control characters and line breaks show as empty cells.
-void NumberField::drawCells(QPainter& painter, QStringView cells, QPointF origin) const {
-    qsizetype runStart = 0;
-    const auto drawRun = [&](qsizetype end) {
-        if (end > runStart) {
-            painter.drawText(QPointF(origin.x() + runStart * cellWidth_, origin.y()),
-                             cells.sliced(runStart, end - runStart).toString());
-        }
-    };
-    for (qsizetype i = 0; i < cells.size(); ++i) {
-        const QChar c = cells[i];
-        if (fillsOneCell(c)) {
+// The characters of columns [from, to) of `row`, each centred in its cell,
+// on `baseline`. The printable ASCII characters are glyphs of the field's
+// font placed one by one, all in one run; any other character is drawn as
+// text, so that the system finds a font for it. Control characters and line
+// breaks show as empty cells.
+void NumberField::drawCharacters(QPainter& painter, const Row& row, qsizetype from, qsizetype to,
+                                 qreal baseline) const {
+    QList<quint32> glyphs;
+    QList<QPointF> places;
+    glyphs.reserve(to - from);
+    places.reserve(to - from);
+    const QStringView text(text_.text());
+    for (qsizetype column = from; column < to; ++column) {
+        const qsizetype at = row.start + column;
+        const QChar c = text[at];
+        const qreal left = columnX(row, column);
+        const qreal width = columnWidth(row, column);
+        if (const CellFont::Glyph glyph = font_.glyphOf(c.unicode()); glyph.index != 0) {
+            const qreal centred = std::min((width - glyph.advance) / 2, width - glyph.inkRight);
+            glyphs.append(glyph.index);
+            places.append({left + std::max(0.0, centred), baseline});
             continue;
         }
-        drawRun(i);
-        runStart = i + 1;
         if (c.isLowSurrogate() || c.category() == QChar::Other_Control || isLineBreak(c)) {
             continue;
         }
-        const QString glyph = c.isHighSurrogate() && i + 1 < cells.size()
-                                  ? cells.sliced(i, 2).toString()
-                                  : QString(c);
-        const qreal advance = painter.fontMetrics().horizontalAdvance(glyph);
-        const QRectF cell(origin.x() + i * cellWidth_, origin.y() - ascent_, cellWidth_,
-                          rowHeight_);
-        painter.save();
-        painter.setClipRect(cell, Qt::IntersectClip);
-        painter.drawText(
-            QPointF(cell.left() + std::max(0.0, (cellWidth_ - advance) / 2), origin.y()), glyph);
-        painter.restore();
+        const QString character = c.isHighSurrogate() && at + 1 < text.size()
+                                      ? text.sliced(at, 2).toString()
+                                      : QString(c);
+        const qreal advance = painter.fontMetrics().horizontalAdvance(character);
+        painter.drawText(QPointF(left + std::max(0.0, (width - advance) / 2), baseline), character);
     }
-    drawRun(cells.size());
-}
-
-bool NumberField::fillsOneCell(QChar c) const {
-    return c.unicode() < fillsCell_.size() && fillsCell_[c.unicode()];
-}
-
-// A cell is as wide as a digit: the digits of the fields' fonts all are.
-void NumberField::measureFont() {
-    QFont font = this->font();
-    font.setKerning(false);
-    const QFontMetricsF metrics(font);
-    cellWidth_ = metrics.horizontalAdvance(u'0');
-    rowHeight_ = std::max(1, qCeil(metrics.lineSpacing()));
-    ascent_ = metrics.ascent();
-    for (char16_t c = u' '; c < fillsCell_.size(); ++c) {
-        fillsCell_[c] =
-            c != u'\x7f' && qFuzzyCompare(metrics.horizontalAdvance(QChar(c)), cellWidth_);
+    if (!glyphs.isEmpty()) {
+        QGlyphRun run;
+        run.setRawFont(font_.rawFont());
+        run.setGlyphIndexes(glyphs);
+        run.setPositions(places);
+        painter.drawGlyphRun({0, 0}, run);
     }
 }
 

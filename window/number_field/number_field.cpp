@@ -4,6 +4,7 @@
 
 #include "window/number_field/field_accessibility.h"
 #include "window/number_field/field_messages.h"
+#include "window/number_field/field_scroll_bar.h"
 #include "window/number_field/pasted_text.h"
 
 #include <QApplication>
@@ -24,8 +25,10 @@ NumberField::NumberField(QWidget* parent) : QAbstractScrollArea(parent) {
     viewport()->setCursor(Qt::IBeamCursor);
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
-    measureFont();
-    layout_.setText(text_.text());
+    verticalScrollBar()->setStyle(new FieldScrollBarStyle(this));
+    font_.setFont(font());
+    census_.setText(text_.text());
+    layout_.setLines(text_.text(), census_.lineBreaks());
     relayout();
 }
 
@@ -35,7 +38,8 @@ void NumberField::setPlainText(const QString& text) {
     }
     const QString former = text_.text();
     text_.setText(text);
-    layout_.setText(text);
+    census_.setText(text);
+    layout_.setLines(text, census_.lineBreaks());
     relayout();
     verticalScrollBar()->setValue(0);
     restartBlinking();
@@ -75,7 +79,8 @@ void NumberField::replaceRange(qsizetype from, qsizetype to, const QString& text
 
 // Everything that follows a change of the text, whatever made it.
 void NumberField::changed(const TextChange& change) {
-    layout_.replaced(text_.text(), change.position, change.removed.size(), change.inserted);
+    census_.replaced(text_.text(), change.position, change.removed, change.inserted);
+    layout_.setLines(text_.text(), census_.lineBreaks());
     relayout();
     goalColumn_ = -1;
     scrollToPosition(text_.caret());
@@ -92,6 +97,7 @@ void NumberField::moveCaret(qsizetype to, bool keepAnchor) {
     restartBlinking();
     viewport()->update();
     announceCaret(*this, hadSelection || text_.hasSelection());
+    emit caretMoved();
 }
 
 void NumberField::undo() {
@@ -149,16 +155,25 @@ void NumberField::offerSelection() {
 
 // --- Rows and cells ----------------------------------------------------------
 
+void NumberField::setDigitGrouping(int digitsPerGroup) {
+    if (digitsPerGroup != digitsPerGroup_) {
+        digitsPerGroup_ = digitsPerGroup;
+        relayout();
+        viewport()->update();
+    }
+}
+
 // Rows as wide as the viewport takes. The scroll bar shows when the rows do
 // not all fit; whether they fit is decided on the width without the bar, so
 // that showing the bar, which narrows the rows, never hides it again.
 void NumberField::relayout() {
     const qsizetype firstCharacter = layout_.row(firstRow()).start;
+    measureCells();
     const QSize room = maximumViewportSize();
     const qsizetype inSight = rowsThatFit(room.height());
-    layout_.setColumns(columnsThatFit(room.width()));
+    layOutRows(room.width());
     if (layout_.rowCount() > inSight && verticalScrollBarPolicy() == Qt::ScrollBarAsNeeded) {
-        layout_.setColumns(columnsThatFit(room.width() - verticalScrollBar()->sizeHint().width()));
+        layOutRows(room.width() - verticalScrollBar()->sizeHint().width());
     }
     QScrollBar* bar = verticalScrollBar();
     bar->setRange(0, int(std::max<qsizetype>(0, layout_.rowCount() - inSight)));
@@ -175,12 +190,65 @@ qsizetype NumberField::rowsInSight() const {
     return rowsThatFit(viewport()->height());
 }
 
-qsizetype NumberField::rowsThatFit(int height) const {
-    return std::max(1, (height - 2 * Margin) / rowHeight_);
+void NumberField::layOutRows(int width) {
+    if (proportional_) {
+        const QStringView text(text_.text());
+        layout_.wrap(width - 2 * Margin,
+                     [this, text](qsizetype at) { return font_.advanceAt(text, at); });
+    } else {
+        layout_.setColumns(columnsThatFit(width));
+    }
 }
 
+// A number is drawn in cells as wide as a digit, or as its sign when that
+// is wider, and in groups; another text of a few thousand characters as text
+// is, each character as wide as its own advance; a longer one in cells as
+// wide as the widest character that it holds. Characters are counted by
+// kind, so that deciding costs the same for any length.
+void NumberField::measureCells() {
+    const std::optional<NumberParts> parts = numberParts();
+    proportional_ = !parts && text_.size() <= LongestProportionalText;
+    cellWidth_ = font_.digitWidth();
+    census_.forEachNonDigit(
+        [this](char16_t c) { cellWidth_ = std::max(cellWidth_, font_.widthOf(c)); });
+    gapWidth_ = font_.digitWidth() / 3;
+    groups_ = parts && digitsPerGroup_ > 0 ? DigitGroups(digitsPerGroup_, *parts) : DigitGroups();
+}
+
+std::optional<NumberParts> NumberField::numberParts() const {
+    return census_.numberParts(text_.text());
+}
+
+qsizetype NumberField::rowsThatFit(int height) const {
+    return std::max(1, (height - 2 * Margin) / font_.rowHeight());
+}
+
+// With groups, rows of whole groups, so that the gaps of every row of a part
+// stand in the same columns; a row of n groups holds at most n gaps.
 qsizetype NumberField::columnsThatFit(int width) const {
-    return std::max<qsizetype>(1, qFloor((width - 2 * Margin) / cellWidth_));
+    const qreal room = width - 2 * Margin;
+    if (groups_.any()) {
+        const qsizetype groups = qFloor(room / (digitsPerGroup_ * cellWidth_ + gapWidth_));
+        return groups > 0 ? groups * digitsPerGroup_
+                          : std::max<qsizetype>(1, qFloor((room - gapWidth_) / cellWidth_));
+    }
+    return std::max<qsizetype>(1, qFloor(room / cellWidth_));
+}
+
+qreal NumberField::columnX(const Row& row, qsizetype column) const {
+    if (proportional_) {
+        qreal x = Margin;
+        for (qsizetype at = row.start; at < row.start + column; ++at) {
+            x += font_.advanceAt(text_.text(), at);
+        }
+        return x;
+    }
+    return Margin + column * cellWidth_ + groups_.gapsIn(row.start, row.start + column) * gapWidth_;
+}
+
+qreal NumberField::columnWidth(const Row& row, qsizetype column) const {
+    return proportional_ && column < row.length ? font_.advanceAt(text_.text(), row.start + column)
+                                                : cellWidth_;
 }
 
 void NumberField::scrollToPosition(qsizetype position) {
@@ -194,18 +262,31 @@ void NumberField::scrollToPosition(qsizetype position) {
 }
 
 QRect NumberField::cellRect(qsizetype position) const {
-    const qsizetype row = layout_.rowOf(position);
+    const qsizetype index = layout_.rowOf(position);
+    const Row row = layout_.row(index);
     // Between the CR and the LF of a line break: at the end of the line.
-    const qsizetype column = std::min(position - layout_.row(row).start, layout_.row(row).length);
-    const QRectF cell(Margin + column * cellWidth_, Margin + (row - firstRow()) * rowHeight_,
-                      cellWidth_, rowHeight_);
+    const qsizetype column = std::min(position - row.start, row.length);
+    const QRectF cell(columnX(row, column), Margin + (index - firstRow()) * font_.rowHeight(),
+                      columnWidth(row, column), font_.rowHeight());
     return cell.toAlignedRect();
 }
 
+// The row under `point`, and in it the character edge nearest to it: a
+// point in a gap goes to the edge of the group that follows it.
 qsizetype NumberField::positionAt(QPoint point) const {
-    const qsizetype row = std::clamp<qsizetype>(
-        firstRow() + qFloor(qreal(point.y() - Margin) / rowHeight_), 0, layout_.rowCount() - 1);
-    const qsizetype position = layout_.positionAt(row, qRound((point.x() - Margin) / cellWidth_));
+    const qsizetype index =
+        std::clamp<qsizetype>(firstRow() + qFloor(qreal(point.y() - Margin) / font_.rowHeight()), 0,
+                              layout_.rowCount() - 1);
+    const Row row = layout_.row(index);
+    qsizetype column = 0;
+    for (qreal left = columnX(row, 0); column < row.length; ++column) {
+        const qreal width = columnWidth(row, column);
+        if (point.x() < left + width / 2) {
+            break;
+        }
+        left = columnX(row, column + 1);
+    }
+    const qsizetype position = row.start + column;
     // Never between the two halves of a character outside the basic plane.
     return position > 0 && text_.text()[position - 1].isHighSurrogate() ? position - 1 : position;
 }
@@ -218,7 +299,7 @@ void NumberField::resizeEvent(QResizeEvent* event) {
 void NumberField::changeEvent(QEvent* event) {
     QAbstractScrollArea::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
-        measureFont();
+        font_.setFont(font());
         relayout();
     }
 }

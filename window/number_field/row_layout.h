@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where each character of a field's text stands: rows of a fixed number of
 // columns, one character a column. A text without line breaks is one line, and
-// the row of a position is a division. Line breaks (LF, CR, CR LF, U+2028,
+// the row of a position is a division. A short text may instead be wrapped
+// by the widths of its characters, each row holding what fits. Line breaks (LF, CR, CR LF, U+2028,
 // U+2029), which only a pasted or dropped text brings, each start a new row;
-// their positions are kept in a small sorted index, so that the cost of the
-// layout grows with the number of breaks, never with the length of the text.
+// the layout is built from their sorted positions (TextCensus keeps them), so
+// that its cost grows with the number of breaks, never with the length of the text.
 #pragma once
 
 #include <QString>
 #include <QStringView>
 
+#include <functional>
 #include <vector>
 
 namespace window {
@@ -22,13 +24,13 @@ struct Row {
 
 class RowLayout {
 public:
-    // Lays out `text` anew (one pass to find its line breaks).
-    void setText(QStringView text);
-    // After [position, position + removed) of the text was replaced by
-    // `inserted` characters; `text` is the new text. Only the breaks of the
-    // inserted characters are looked for.
-    void replaced(QStringView text, qsizetype position, qsizetype removed, qsizetype inserted);
+    // Lays out `text`, whose line-break characters stand at `breaks`.
+    void setLines(QStringView text, const std::vector<qsizetype>& breaks);
+    // Rows of `columns` characters.
     void setColumns(qsizetype columns);
+    // Rows of the characters that fit `room`, the character at each position
+    // being `widthOf(position)` wide: a pass over the text.
+    void wrap(qreal room, const std::function<qreal(qsizetype)>& widthOf);
 
     qsizetype columns() const { return columns_; }
     qsizetype rowCount() const { return rowCount_; }
@@ -47,15 +49,18 @@ private:
         qsizetype end = 0; // where its break stands, or the text's end
         qsizetype firstRow = 0;
     };
-    void rebuildLines(QStringView text);
     void numberRows();
     qsizetype rowsOf(const Line& line) const;
     const Line& lineOfRow(qsizetype index) const;
+    // The lines, or once wrapped the rows, each a line of its own.
+    std::vector<Line>& pieces() { return wrapped_ ? rows_ : lines_; }
+    const std::vector<Line>& pieces() const { return wrapped_ ? rows_ : lines_; }
 
     qsizetype columns_ = 1;
     qsizetype length_ = 0;
-    std::vector<qsizetype> breaks_; // positions of line-break characters, sorted
     std::vector<Line> lines_{Line{}};
+    std::vector<Line> rows_;
+    bool wrapped_ = false;
     qsizetype rowCount_ = 1;
 };
 
