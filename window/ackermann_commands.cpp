@@ -6,32 +6,29 @@
 
 namespace window {
 
-using engine::Text;
-
 void ackermannCommand(Services& window) {
-    Text a = window.readField(Field::Text1);
-    Text b = window.readField(Field::Text2);
-    const auto outcome = runOperation(window, Calculation::Ackermann, [&] {
-        return engine::operations::ackermann(std::move(a), std::move(b));
-    });
-    if (!outcome) {
+    Operands read{window.readField(Field::Text1), window.readField(Field::Text2)};
+    auto calculated = runOperation(window, Calculation::Ackermann,
+                                   [&] { return engine::operations::ackermann(*read.a, *read.b); });
+    if (!calculated) {
         return;
     }
     // A value from a closed form is shown in a box before it is written.
-    if (outcome->closedForm) {
+    if (calculated->outcome.closedForm) {
         window.showMessage(QStringLiteral("Ackerman(a, b) = ") +
-                               QString::fromStdString(resultText(*outcome)),
+                               QString::fromStdString(calculated->result()),
                            Buttons::Ok, window.caption());
     }
-    window.writeField(Field::Text3, resultText(*outcome));
+    window.writeField(Field::Text3, calculated->result());
+    recordCalculation(window, Calculation::Ackermann, std::move(read),
+                      std::move(calculated->outcome), calculated->took);
 }
 
+// The history keeps the number whose digits were raised as the entry's a.
 void digitPowerSumCommand(Services& window) {
-    Text result = window.readField(Field::Text3);
-    Text b = window.readField(Field::Text2);
-    runCalculation(window, Calculation::DigitPowerSum, [&] {
-        return engine::operations::digitPowerSum(std::move(result), std::move(b));
-    });
+    Operands read{window.readField(Field::Text3), window.readField(Field::Text2)};
+    runCalculation(window, Calculation::DigitPowerSum, read,
+                   [&] { return engine::operations::digitPowerSum(*read.a, *read.b); });
 }
 
 } // namespace window

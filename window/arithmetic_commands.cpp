@@ -10,11 +10,16 @@ namespace {
 using engine::Text;
 using engine::operations::Outcome;
 
-// Reads a (Text1) and b (Text2) and runs `command` on them as runCalculation.
+// a (Text1) and b (Text2), which the four operations take whole.
+Operands readAAndB(Services& window) {
+    return {window.readField(Field::Text1), window.readField(Field::Text2)};
+}
+
+// Runs `command` on a and b as runCalculation.
 void runOnAAndB(Services& window, Calculation calculation, Outcome (*command)(Text, Text)) {
-    Text a = window.readField(Field::Text1);
-    Text b = window.readField(Field::Text2);
-    runCalculation(window, calculation, [&] { return command(std::move(a), std::move(b)); });
+    Operands read = readAAndB(window);
+    runCalculation(window, calculation, read,
+                   [&] { return command(std::move(*read.a), std::move(*read.b)); });
 }
 
 } // namespace
@@ -32,11 +37,10 @@ void multiplyCommand(Services& window) {
 }
 
 void divideCommand(Services& window) {
-    Text a = window.readField(Field::Text1);
-    Text b = window.readField(Field::Text2);
+    Operands read = readAAndB(window);
     const std::int32_t precision = window.precision();
-    runCalculation(window, Calculation::Quotient, [&] {
-        return engine::operations::quotient(std::move(a), std::move(b), precision);
+    runCalculation(window, Calculation::Quotient, read, [&] {
+        return engine::operations::quotient(std::move(*read.a), std::move(*read.b), precision);
     });
 }
 

@@ -84,6 +84,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QString::fromUtf8(WindowCaption));
     buildControls();
     buildReadingAids();
+    buildHistory();
     buildMenu();
     connectHandlers();
     window::setUpKeyboard(*this, *findChild<QPushButton*>(QStringLiteral("Quitter")));

@@ -27,6 +27,10 @@ class NumberField;
 class PrecisionField;
 } // namespace window
 
+namespace history {
+class History;
+} // namespace history
+
 class MainWindow : public QMainWindow, public window::Services {
     Q_OBJECT
 
@@ -72,6 +76,7 @@ public:
                                                     const QString& text) override;
     void closeWindow() override;
     bool runJob(const QString& what, const std::function<void()>& job) override;
+    void recordCalculation(history::Entry entry) override;
 
 public slots:
     void Command1_Click();  // a + b
@@ -104,6 +109,8 @@ public slots:
 private:
     void buildControls();
     void buildReadingAids();
+    void buildHistory();
+    void putBack(const history::PutBack& texts);
     void buildDisplayMenu();
     void showDisplay();
     void followFocus(QWidget* now);
@@ -131,4 +138,5 @@ private:
     window::FieldStatus* fieldStatus_ = nullptr;
     window::FindBar* findBar_ = nullptr;
     window::NumberField* currentField_ = nullptr;
+    history::History* history_ = nullptr;
 };

@@ -6,25 +6,25 @@
 
 namespace window {
 
-using engine::Text;
-
 void powerCommand(Services& window) {
-    Text a = window.readField(Field::Text1);
-    Text b = window.readField(Field::Text2);
-    runCalculation(window, Calculation::Power,
-                   [&] { return engine::operations::power(std::move(a), std::move(b)); });
+    Operands read{window.readField(Field::Text1), window.readField(Field::Text2)};
+    runCalculation(window, Calculation::Power, read,
+                   [&] { return engine::operations::power(*read.a, *read.b); });
 }
 
 void factorialCommand(Services& window) {
-    Text b = window.readField(Field::Text2);
+    Operands read{std::nullopt, window.readField(Field::Text2)};
     const QDateTime start = window.now();
-    const auto outcome = runOperation(window, Calculation::Factorial,
-                                      [&] { return engine::operations::factorial(std::move(b)); });
-    if (!outcome) {
+    auto calculated = runOperation(window, Calculation::Factorial,
+                                   [&] { return engine::operations::factorial(*read.b); });
+    if (!calculated) {
         return; // the failure has been reported instead of a time, or the user stopped it
     }
-    window.writeField(Field::Text3, resultText(*outcome));
-    if (resultText(*outcome) == engine::operations::ForbiddenOperation) {
+    window.writeField(Field::Text3, calculated->result());
+    const bool forbidden = calculated->result() == engine::operations::ForbiddenOperation;
+    recordCalculation(window, Calculation::Factorial, std::move(read),
+                      std::move(calculated->outcome), calculated->took);
+    if (forbidden) {
         return;
     }
     // Read after the result has been written into the field: its display counts.

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "engine/engine.h"
+#include "window/history/entry.h"
 
 #include <QDateTime>
 #include <QString>
@@ -92,6 +93,10 @@ public:
     // program folder: true the first time it is asked, false ever after, so
     // that the user is told once where such saves go.
     bool firstSaveElsewhere() { return !std::exchange(savedElsewhere_, true); }
+
+    // Record calculation: keeps a calculation that wrote the result field in
+    // the history, which writes it off the window's thread; returns at once.
+    virtual void recordCalculation(history::Entry entry) = 0;
 
     // Close window: closes the main window, which ends the program.
     virtual void closeWindow() = 0;

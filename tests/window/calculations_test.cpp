@@ -6,10 +6,14 @@
 #include "window_fixture.h"
 
 #include "window/duration_text.h"
+#include "window/history/history.h"
+#include "window/history/history_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScreen>
@@ -191,6 +195,38 @@ private slots:
                 field("Text3")->caretPosition() == power.size());
         click("Command12");
         QVERIFY(fieldText("Text1") == power && fieldText("Text3") == power);
+    }
+
+    // Each calculation that writes the result is kept; "Historique…" shows
+    // them, and Entrée on one puts its texts back, each an edit that Ctrl+Z
+    // undoes. A refusal is not kept.
+    void historyKeepsAndPutsBack() {
+        auto& history = *window().findChild<history::History*>();
+        const auto shownRows = [&] {
+            history.waitUntilWritten();
+            window().findChild<QAction*>("mnuHistorique")->trigger();
+            return history.window(&window()).findChild<QListView*>()->model()->rowCount();
+        };
+        const int before = shownRows();
+        const auto calculate = [&](const char* a, const char* b, const char* button) {
+            setField("Text1", a);
+            setField("Text2", b);
+            click(button);
+        };
+        calculate(" 2.50", "3", "Command1");
+        calculate("2", "10", "Command5");
+        QCOMPARE(clickSeeing("Command6", 1).size(), 1); // b ! with b = 10, timed
+        setField("Text2", "x");
+        QCOMPARE(clickSeeing("Command5", 1).size(), 1); // refused, with its box
+        QTRY_COMPARE(shownRows(), before + 3);
+        auto* list = history.window(&window()).findChild<QListView*>();
+        QVERIFY(list->isVisible());
+        list->setCurrentIndex(list->model()->index(2, 0)); // newest first: the sum
+        QTest::keyClick(list, Qt::Key_Return);
+        QTRY_COMPARE(fieldText("Text3"), QStringLiteral("5.50"));
+        QCOMPARE(fieldText("Text1") + "|" + fieldText("Text2"), QStringLiteral("2.50|3"));
+        QTest::keyClick(field("Text3"), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(fieldText("Text3"), QString::number(3628800));
     }
 
     // Closing the window during a job, with the application's event loop

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <map>
+#include <vector>
 
 class FakeServices : public window::Services {
 public:
@@ -37,6 +38,7 @@ public:
     std::optional<window::WriteError> writeTextLine(const QString&, const QString&) override {
         return {};
     }
+    void recordCalculation(history::Entry entry) override { recorded.push_back(std::move(entry)); }
     void closeWindow() override {}
     bool runJob(const QString&, const std::function<void()>& job) override {
         job();
@@ -46,6 +48,7 @@ public:
     std::map<window::Field, engine::Text> fields;
     std::map<window::Field, int> writes;
     QStringList messages;
+    std::vector<history::Entry> recorded;
 
 private:
     std::int32_t precision_ = 50;

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QtTest>
@@ -53,10 +54,14 @@ void MessageBoxCatcher::poll() {
     box->button(next.button)->click();
 }
 
-// The window's settings go to a folder of the tests', never the user's, and
-// each test starts from the defaults.
+// The window's settings and history go to a folder of the tests', never the
+// user's, and each test starts from the defaults and from an empty history.
 void WindowFixture::initTestCase() {
     QStandardPaths::setTestModeEnabled(true);
+    QDir data(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    for (const QString& file : data.entryList({QStringLiteral("historique.sqlite*")})) {
+        QVERIFY(data.remove(file));
+    }
     QVERIFY(window::installFrenchTranslation(*QCoreApplication::instance()));
 }
 
