@@ -129,7 +129,8 @@ Bytes quotientBytes(std::string_view a, std::string_view b, std::int32_t precisi
     const Bytes digitWork = bLength <= kLimbDigits ? 0 : divisionBytes(aLength + places, bLength);
     // The raw quotient's text and the copies that its normal form makes.
     const Bytes textWork = 4 * result;
-    const Bytes operands = 2 * (a.size() + b.size()) + aLength + bLength;
+    // As taken and as work copies, the latter with the zeros that line them up.
+    const Bytes operands = 2 * (a.size() + b.size()) + (aLength - a.size()) + (bLength - b.size());
     return operands + digitWork + textWork + kSmallWork + callerShare(result, callerBytesPerDigit);
 }
 
