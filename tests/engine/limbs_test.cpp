@@ -8,6 +8,7 @@
 #include "engine/limbs/divide.h"
 #include "engine/limbs/multiply.h"
 #include "engine/limbs/ntt.h"
+#include "engine/limbs/short_division.h"
 #include "engine/runtime/job_control.h"
 #include "oracle.h"
 
@@ -202,6 +203,36 @@ TEST_F(LimbsTest, QuotientKernels) {
                 ASSERT_TRUE(reciprocal) << "the reciprocal gave up";
                 ASSERT_TRUE(value(reciprocal->quotient) == q && value(reciprocal->remainder) == r);
             }
+        }
+    }
+}
+
+// The short division on the text against GMP: dividends of 1 to 30 digits
+// followed by zeros enough for the threads to share them out (and a few),
+// divisors from 1 to B - 1, the point and the skipped digits anywhere, so
+// that both fall inside a group of nine and on its edges.
+TEST_F(LimbsTest, ShortDivisionOnTheText) {
+    const std::size_t shared = 9 * limbs::kPiecewiseConversion + 17;
+    for (const limbs::Limb divisor :
+         {limbs::Limb{1}, limbs::Limb{7}, limbs::Limb{100'000'000}, kMaxLimb,
+          static_cast<limbs::Limb>(1 + draw.below(kMaxLimb))}) {
+        for (const std::size_t zeros : {std::size_t{0}, std::size_t{5}, shared}) {
+            const std::string dividend = draw.digits(1 + draw.below(30));
+            const std::size_t length = dividend.size() + zeros;
+            mpz_class numerator(dividend + std::string(zeros, '0'));
+            const mpz_class quotient = numerator / divisor;
+            std::string expected = quotient.get_str();
+            expected.insert(0, length - expected.size(), '0');
+            const std::size_t skip = draw.below(length / 2 + 1);
+            const std::size_t point = skip + draw.below(length - skip + 1);
+            std::string out(length - skip + 1, '?');
+            const limbs::Limb remainder =
+                limbs::divideDigitsBySmall(dividend, zeros, divisor, {out.data(), skip, point});
+            out[point - skip] = '.';
+            expected.insert(point, ".");
+            ASSERT_EQ(out, expected.substr(skip))
+                << dividend << " and " << zeros << " zeros by " << divisor;
+            ASSERT_TRUE(mpz_class(numerator % divisor) == remainder);
         }
     }
 }
