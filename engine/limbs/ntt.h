@@ -14,8 +14,10 @@ inline constexpr std::size_t kParallelTransformLength = std::size_t{1} << 13;
 
 // Transforms of at least this length take turns, one prime after the
 // other, each shared out between the pool's threads stage by stage: at the
-// same time they would hold twice the memory.
-inline constexpr std::size_t kPrimesInTurnLength = std::size_t{1} << 16;
+// same time they would hold twice the memory. Below it, where the arrays
+// take at most 2 MB, the primes at the same time were 4 to 7% faster for
+// quotients of 1,000,000 by 500,000 digits (whole process, median of 7).
+inline constexpr std::size_t kPrimesInTurnLength = std::size_t{1} << 18;
 
 // The stages of a transform whose blocks hold at most this many values
 // (128 KiB) run block by block, in the second-level cache.
