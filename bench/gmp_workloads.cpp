@@ -59,7 +59,7 @@ void printQuotient(const Integer& numerator, const Integer& denominator, unsigne
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: gmp_workloads W1|...|W15 [operand files]\n");
+        std::fprintf(stderr, "usage: gmp_workloads W1|...|W18 [operand files]\n");
         return 2;
     }
     const std::string workload = argv[1];
@@ -82,10 +82,14 @@ int main(int argc, char** argv) {
         printQuotient(a, b, 100000);
         mpz_set_ui(a.value, 22);
         printQuotient(a, b, 100000);
-    } else if (workload == "W15") {
-        mpz_set_ui(b.value, 7);
+    } else if (workload == "W15" || workload == "W18") {
+        mpz_set_ui(b.value, workload == "W15" ? 7 : 3);
         mpz_set_ui(a.value, 1);
-        printQuotient(a, b, 10000000);
+        printQuotient(a, b, workload == "W15" ? 10000000 : 100000000);
+    } else if (workload == "W16") {
+        mpz_ui_pow_ui(result.value, 2, 136279841);
+        mpz_sub_ui(result.value, result.value, 1);
+        print(result);
     } else if (workload == "W8" && argc > 2) {
         std::ifstream file(argv[2], std::ios::binary);
         unsigned long sum = 0;
@@ -99,7 +103,7 @@ int main(int argc, char** argv) {
     } else if (argc > 3) {
         readOperand(argv[2], a);
         readOperand(argv[3], b);
-        if (workload == "W5" || workload == "W10" || workload == "W14") {
+        if (workload == "W5" || workload == "W10" || workload == "W14" || workload == "W17") {
             mpz_mul(result.value, a.value, b.value);
             print(result);
         } else if (workload == "W6") {

@@ -18,6 +18,9 @@
 //     workloads W13                7^20,000,000 (a exposant (b))
 //     workloads W14 A_FILE B_FILE  a * b (5,000,000-digit operands)
 //     workloads W15                1 / 7 at precision 10,000,000
+//     workloads W16                2^136279841 - 1: the power, then a - b with b = 1
+//     workloads W17 A_FILE B_FILE  a * b (40,000,000-digit operands)
+//     workloads W18                1 / 3 at precision 100,000,000
 #include "engine/operations.h"
 
 #include <cstdio>
@@ -81,10 +84,16 @@ Text run(const std::string& workload, int argc, char** argv) {
     if (workload == "W4") {
         return quotient("1", "7", 100'000) + "\n" + quotient("22", "7", 100'000);
     }
-    if (workload == "W15") {
-        return quotient("1", "7", 10'000'000);
+    if (workload == "W15" || workload == "W18") {
+        return workload == "W15" ? quotient("1", "7", 10'000'000) : quotient("1", "3", 100'000'000);
     }
-    if (workload == "W5" || workload == "W10" || workload == "W14") {
+    if (workload == "W16") {
+        // The largest known prime, as a user gets it: the power into the
+        // result field, then the result minus 1.
+        Text power = resultOf(operations::power, Text("2"), Text("136279841"));
+        return resultOf(operations::difference, std::move(power), Text("1"));
+    }
+    if (workload == "W5" || workload == "W10" || workload == "W14" || workload == "W17") {
         return resultOf(operations::product, operand(2), operand(3));
     }
     if (workload == "W6") {
@@ -103,7 +112,7 @@ Text run(const std::string& workload, int argc, char** argv) {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::cerr << "usage: workloads W1|W2|...|W15 [operand files]\n";
+        std::cerr << "usage: workloads W1|W2|...|W18 [operand files]\n";
         return 2;
     }
     try {

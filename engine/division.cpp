@@ -7,9 +7,11 @@
 #include "engine/digits.h"
 #include "engine/engine.h"
 #include "engine/limbs/magnitude.h"
+#include "engine/limbs/short_division.h"
 #include "engine/operand_grammar.h"
 #include "engine/procedure_steps.h"
 
+#include <cstring>
 #include <string>
 
 namespace engine {
@@ -85,17 +87,32 @@ std::int32_t precisionForDigits(std::int32_t& precision) {
     return precision;
 }
 
-// The digits after the point of a quotient cut after `fraction` digits, where
-// `exact` tells whether nothing remained at the cut. Long division stops at
-// the first digit that leaves no remainder and writes one surplus "0" after
-// it; otherwise it stops after `fraction` digits.
-Text fractionDigits(Text fraction, bool exact) {
-    if (exact) {
-        const auto last = fraction.find_last_not_of('0');
-        fraction.erase(last == Text::npos ? 0 : last + 1);
-        fraction += '0';
+// The quotient of dividend * 10^precision by the divisor, written as
+// `layout` says (see short_division.h); true when it is exact. A one-limb
+// divisor divides the text itself in one pass; a longer one takes the limb
+// division, whose quotient is then written out.
+bool quotientDigits(const Text& dividend, const Text& divisor, std::size_t precision,
+                    const limbs::QuotientLayout& layout) {
+    if (divisor.size() <= limbs::kLimbDigits) {
+        const auto small = static_cast<limbs::Limb>(std::stoul(divisor));
+        return limbs::divideDigitsBySmall(dividend, precision, small, layout) == 0;
     }
-    return fraction;
+    limbs::Division division;
+    {
+        const limbs::Magnitude scaled =
+            limbs::shiftDecimal(limbs::toMagnitude(dividend), precision);
+        division = limbs::divide(scaled, limbs::toMagnitude(divisor));
+    }
+    // The quotient has at most as many digits as the dividend's positions
+    // from the layout's skip on; its point goes in afterwards.
+    const std::size_t digits = dividend.size() + precision - layout.skip;
+    const std::size_t integerDigits = layout.point - layout.skip;
+    limbs::writeDigits(division.quotient, layout.out, layout.out + digits);
+    if (integerDigits < digits) {
+        std::memmove(layout.out + integerDigits + 1, layout.out + integerDigits,
+                     digits - integerDigits);
+    }
+    return division.remainder.empty();
 }
 
 // Long division of two nonzero magnitudes without leading zeros, giving the
@@ -106,7 +123,8 @@ Text fractionDigits(Text fraction, bool exact) {
 // surplus "0" when the division ends exactly (6 / 3 gives "2.0"), and no point
 // at all when it already ends with the dividend's last digit (60 / 3 gives
 // "20"). The fraction stops after the precision's digits, cut, not rounded.
-// All of it comes from one limb division of dividend * 10^P by the divisor.
+// All of it is the quotient of dividend * 10^P by the divisor, written
+// straight into the text it is returned in.
 Text longDivision(const Text& dividend, const Text& divisor, std::int32_t& precisionUsed) {
     if (dividend == "0") {
         // A dividend of zeros that stood behind a "-" ends at once, before the
@@ -120,25 +138,30 @@ Text longDivision(const Text& dividend, const Text& divisor, std::int32_t& preci
         throw OutOfRange("precision beyond the longest result");
     }
     const auto fractionLength = static_cast<std::size_t>(precision);
-    const limbs::Magnitude scaled =
-        limbs::shiftDecimal(limbs::toMagnitude(dividend), fractionLength);
-    const limbs::Division division = limbs::divide(scaled, limbs::toMagnitude(divisor));
-    const bool exact = division.remainder.empty();
-
-    if (dividend.size() < divisor.size()) {
-        const Text fraction = limbs::toDigits(division.quotient, fractionLength);
-        return "0." + fractionDigits(fraction, exact);
+    // The quotient has a digit for each position of dividend * 10^P; those
+    // before the integer part's are zeros.
+    const bool shorter = dividend.size() < divisor.size();
+    const std::size_t integerLength = shorter ? 1 : dividend.size() - divisor.size() + 1;
+    Text text(integerLength + 1 + fractionLength, '0');
+    const limbs::QuotientLayout layout =
+        shorter ? limbs::QuotientLayout{text.data() + 2, dividend.size(),
+                                        dividend.size() + fractionLength}
+                : limbs::QuotientLayout{text.data(), divisor.size() - 1, dividend.size()};
+    const bool exact = quotientDigits(dividend, divisor, fractionLength, layout);
+    text[integerLength] = '.';
+    if (exact) {
+        // Long division stops at the first digit that leaves no remainder
+        // and writes one surplus "0" after it, or nothing more when that
+        // digit ends the integer part.
+        const std::size_t last = text.find_last_not_of('0');
+        if (!shorter && last == integerLength && text[integerLength - 1] == '0') {
+            text.resize(integerLength);
+        } else {
+            text.resize(last + 1);
+            text += '0';
+        }
     }
-    const std::size_t integerLength = dividend.size() - divisor.size() + 1;
-    const Text digits = limbs::toDigits(division.quotient, integerLength + fractionLength);
-    const Text integerPart = digits.substr(0, integerLength);
-    const Text fraction = digits.substr(integerLength);
-    const bool endsWithDividend =
-        exact && integerPart.back() == '0' && fraction.find_first_not_of('0') == Text::npos;
-    if (endsWithDividend) {
-        return integerPart;
-    }
-    return integerPart + "." + fractionDigits(fraction, exact);
+    return text;
 }
 
 } // namespace
@@ -165,7 +188,10 @@ Text detail::divdivSteps(Text& ent, Text& ent2, std::int32_t& precision) {
     if (!dividendZero) {
         quotient = longDivision(ent, ent2, precision);
     }
-    return negative ? "-" + quotient : quotient;
+    if (negative) {
+        quotient.insert(0, 1, '-');
+    }
+    return quotient;
 }
 
 // The raw quotient of two signed integer texts (see longDivision for its

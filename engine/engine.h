@@ -61,7 +61,7 @@ struct OutOfRange : Error {
 // precision, an Ackermann value, or the longest sum, difference or product
 // that the operands could give beyond it is refused with OutOfRange before
 // any work. Such a result still shows in a field.
-inline constexpr std::int64_t MaxResultDigits = 20'000'000;
+inline constexpr std::int64_t MaxResultDigits = 100'000'000;
 
 // Divisions give at least this many digits after the point: Divdiv raises a
 // smaller precision to it.

@@ -49,12 +49,16 @@ Text detail::mulmulSteps(Text& ent, Text& ent2) {
         }
     }
     if (negative) {
-        product = "-" + product;
+        product.insert(0, 1, '-');
     }
-    std::int32_t fraction = 0;
-    Text integerPart = Entdecimal(product, fraction);
-    if (fraction == 0) {
-        product = std::move(integerPart);
+    // A fraction of zeros goes with its point; a product without a point,
+    // the usual one, is left as it is rather than copied.
+    if (product.find('.') != Text::npos) {
+        std::int32_t fraction = 0;
+        Text integerPart = Entdecimal(product, fraction);
+        if (fraction == 0) {
+            product = std::move(integerPart);
+        }
     }
     return product;
 }

@@ -12,6 +12,7 @@
 #include <bit>
 #include <cassert>
 #include <cmath>
+#include <limits>
 
 namespace engine {
 
@@ -19,25 +20,31 @@ namespace {
 
 using limbs::Limb;
 
-// About how many digits value^exponent has.
-double estimatedPowerDigits(const limbs::Magnitude& value, std::int32_t exponent) {
+// The number of digits of value^exponent, floor(exponent log10 value) + 1,
+// from the top three limbs in long double: they give the logarithm to a part
+// in 10^18, so the count is exact unless the power lies within such a part of
+// a power of ten, as only powers of ten themselves do in the longest result's
+// range (and their logarithm is exact).
+std::int64_t powerDigits(const limbs::Magnitude& value, std::int32_t exponent) {
     if (value.empty()) {
-        return 1.0;
+        return 1;
     }
-    // The top two limbs give the logarithm to far better than a digit.
-    double leading = value.back();
-    std::size_t lowerLimbs = value.size() - 1;
-    if (lowerLimbs > 0) {
-        leading = leading * limbs::kLimbBase + value[lowerLimbs - 1];
+    long double leading = 0;
+    std::size_t lowerLimbs = value.size();
+    for (int taken = 0; taken < 3 && lowerLimbs > 0; ++taken) {
         --lowerLimbs;
+        leading = leading * limbs::kLimbBase + value[lowerLimbs];
     }
-    const double log10Value =
-        std::log10(leading) + static_cast<double>(lowerLimbs * limbs::kLimbDigits);
-    return log10Value * exponent + 1;
+    const long double log10Value =
+        std::log10(leading) + static_cast<long double>(lowerLimbs * limbs::kLimbDigits);
+    const long double digits = std::floor(log10Value * exponent) + 1;
+    // Beyond any length worth counting: what is above the longest result is refused anyway.
+    return digits > 1e18L ? std::numeric_limits<std::int64_t>::max()
+                          : static_cast<std::int64_t>(digits);
 }
 
 bool powerTooLong(const limbs::Magnitude& value, std::int32_t exponent) {
-    return estimatedPowerDigits(value, exponent) > static_cast<double>(MaxResultDigits);
+    return powerDigits(value, exponent) > MaxResultDigits;
 }
 
 // base^exponent for exponent >= 1: squares for the bits of the exponent from

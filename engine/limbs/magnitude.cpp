@@ -31,7 +31,7 @@ void writeLimb(char* end, Limb limb) {
     }
 }
 
-std::size_t digitCount(Limb limb) {
+std::size_t limbDigitCount(Limb limb) {
     std::size_t count = 1;
     while (limb >= 10) {
         limb /= 10;
@@ -45,11 +45,7 @@ constexpr Limb kMaxLimb = kLimbBase - 1;
 // work(begin, end) over pieces that cover [0, count).
 template <class Work> void inPieces(std::size_t count, const Work& work) {
     ThreadPool& pool = workerPool();
-    const std::size_t pieces = count >= kPiecewiseConversion ? pool.threads() : 1;
-    const std::size_t piece = (count + pieces - 1) / pieces;
-    pool.run(pieces, [&](std::size_t i) {
-        work(std::min(count, i * piece), std::min(count, (i + 1) * piece));
-    });
+    pool.runInPieces(count >= kPiecewiseConversion ? pool.threads() : 1, count, work);
 }
 
 } // namespace
@@ -67,13 +63,15 @@ Magnitude toMagnitude(std::string_view digits) {
     return value;
 }
 
-std::string toDigits(LimbSpan value, std::size_t minDigits) {
+std::size_t digitCount(LimbSpan value) {
     value = trimmed(value);
-    const std::size_t valueDigits =
-        value.empty() ? 0 : (value.size() - 1) * kLimbDigits + digitCount(value.back());
-    const std::size_t length = std::max(valueDigits, minDigits);
-    std::string text(length, '0');
-    char* end = text.data() + length;
+    return value.empty() ? 0 : (value.size() - 1) * kLimbDigits + limbDigitCount(value.back());
+}
+
+void writeDigits(LimbSpan value, char* first, char* last) {
+    value = trimmed(value);
+    assert(static_cast<std::size_t>(last - first) >= digitCount(value));
+    char* end = last;
     inPieces(value.empty() ? 0 : value.size() - 1, [&](std::size_t begin, std::size_t stop) {
         for (std::size_t i = begin; i < stop; ++i) {
             writeLimb(end - i * kLimbDigits, value[i]);
@@ -85,6 +83,12 @@ std::string toDigits(LimbSpan value, std::size_t minDigits) {
             *--end = static_cast<char>('0' + top % 10);
         }
     }
+    std::fill(first, end, '0');
+}
+
+std::string toDigits(LimbSpan value, std::size_t minDigits) {
+    std::string text(std::max(digitCount(value), minDigits), '\0');
+    writeDigits(value, text.data(), text.data() + text.size());
     return text;
 }
 
@@ -199,8 +203,17 @@ Magnitude shiftDecimal(LimbSpan value, std::size_t digits) {
     for (std::size_t i = 0; i < digits % kLimbDigits; ++i) {
         factor *= 10;
     }
-    Magnitude scaled = multiplyBySmall(value, factor);
-    scaled.insert(scaled.begin(), digits / kLimbDigits, 0);
+    // Whole limbs of zeros below, then value * factor, in one vector.
+    const std::size_t zeroLimbs = digits / kLimbDigits;
+    Magnitude scaled(zeroLimbs + value.size() + 1, 0);
+    std::uint64_t carry = 0;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const std::uint64_t step = std::uint64_t{value[i]} * factor + carry;
+        scaled[zeroLimbs + i] = static_cast<Limb>(step % kLimbBase);
+        carry = step / kLimbBase;
+    }
+    scaled.back() = static_cast<Limb>(carry);
+    trim(scaled);
     return scaled;
 }
 

@@ -36,6 +36,11 @@ Magnitude toMagnitude(std::string_view digits);
 // The digits of `value`, with zeros in front up to `minDigits` characters:
 // minDigits 1 gives "0" for zero, minDigits 0 the empty text.
 std::string toDigits(LimbSpan value, std::size_t minDigits = 1);
+// The number of digits of `value` (0 for zero).
+std::size_t digitCount(LimbSpan value);
+// Writes the digits of `value` into [first, last), which must hold them,
+// with zeros in front.
+void writeDigits(LimbSpan value, char* first, char* last);
 
 // Removes zero limbs from the top.
 void trim(Magnitude& value);

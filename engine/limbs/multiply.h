@@ -32,6 +32,11 @@ inline constexpr std::size_t kTransformMinimum = 512;
 // True when multiply() gives a product of na by nb limbs to the transforms.
 bool transformPays(std::size_t na, std::size_t nb);
 
+// The most memory, in bytes, that multiply() of na by nb limbs holds at
+// once, its product included and its operands not; and square() of n limbs.
+std::size_t multiplyBytes(std::size_t na, std::size_t nb);
+std::size_t squareBytes(std::size_t n);
+
 // a * b and a * a by schoolbook, for any lengths (a not empty for the square).
 Magnitude multiplySchoolbook(LimbSpan a, LimbSpan b);
 Magnitude squareSchoolbook(LimbSpan a);

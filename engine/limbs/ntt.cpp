@@ -21,6 +21,7 @@
 #include <array>
 #include <bit>
 #include <cassert>
+#include <memory>
 #include <vector>
 
 namespace engine::limbs {
@@ -102,48 +103,74 @@ struct Prime {
 constexpr Prime kFirstPrime{4179340454199820289ULL, 3};
 constexpr Prime kSecondPrime{2485986994308513793ULL, 5};
 
-// The transforms of length n modulo one prime, with their roots of unity:
-// roots[j] is w^j for w of order n, in Montgomery form, j below n / 2. A
-// stage of blocks of 2 len takes the roots of order 2 len: every
-// (n / 2 len)-th of them for the longest blocks, and for blocks up to n / 8
-// a table of their own, levels[len + j] = roots[j n / 2 len], whose roots lie
-// side by side: read from the long table, each would take a cache line and,
-// far apart, a page of its own. The levels cost n / 8 values more.
+// Transform values: a buffer left unwritten when it is made, since every
+// use writes it before reading it (a pass that zeroes hundreds of megabytes
+// costs as much as one stage), and kept between uses, so that the two
+// primes' transforms take turns in the same memory.
+class Values {
+public:
+    u64* data() { return data_.get(); }
+    const u64* data() const { return data_.get(); }
+    std::size_t size() const { return size_; }
+    u64& operator[](std::size_t k) { return data_[k]; }
+    const u64& operator[](std::size_t k) const { return data_[k]; }
+
+    // `size` values, room for `capacity`; what they hold is undefined.
+    void resize(std::size_t size, std::size_t capacity) {
+        if (capacity > capacity_) {
+            data_.reset();
+            data_ = std::make_unique_for_overwrite<u64[]>(capacity);
+            capacity_ = capacity;
+        }
+        size_ = size;
+    }
+    void resize(std::size_t size) { resize(size, size); }
+
+private:
+    std::unique_ptr<u64[]> data_;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
+};
+
+// The transforms of length n modulo one prime, split into `pieces` tasks on
+// the pool at every stage (one piece: all on the calling thread). The stages
+// whose blocks of 2 len values fit in the cache take the roots of order
+// 2 len from one table, levels[len + j] = w^(j n / 2 len) for w of order n
+// (Montgomery form), whose roots lie side by side; it holds as many values
+// as a cache block. The longer stages, which stream the whole array through
+// memory, work out their roots in chunks, each root the product of one of a
+// chunk's length of consecutive roots by the root where the chunk starts:
+// one product more per butterfly on those stages, where a table of n / 2
+// roots would cost half the array's memory and a sequential pass to fill.
 class Transform {
 public:
-    Transform(const Montgomery& field, u64 generator, std::size_t n)
-        : field_(field), n_(n), roots_(n / 2), levels_(n / 8) {
-        const u64 p = field.modulus();
-        assert((p - 1) % n == 0);
-        if (roots_.empty()) {
-            return;
-        }
-        const u64 w = field.power(field.toMontgomery(generator), (p - 1) / n);
-        roots_[0] = field.toMontgomery(1);
-        for (std::size_t j = 1; j < roots_.size(); ++j) {
-            roots_[j] = field.multiply(roots_[j - 1], w);
-        }
-        for (std::size_t len = 1; len < levels_.size(); len *= 2) {
-            for (std::size_t j = 0; j < len; ++j) {
-                levels_[len + j] = roots_[j * (n / (2 * len))];
-            }
+    Transform(const Montgomery& field, u64 generator, std::size_t n, ThreadPool& pool,
+              std::size_t pieces)
+        : field_(field), n_(n), pool_(pool), pieces_(pieces),
+          w_(field.power(field.toMontgomery(generator), (field.modulus() - 1) / n)),
+          levels_(std::min(n, kCacheBlock)) {
+        assert((field.modulus() - 1) % n == 0);
+        for (std::size_t len = 1; 2 * len <= levels_.size(); len *= 2) {
+            fillRoots(levels_.data() + len, rootOfOrder(2 * len), len);
         }
     }
 
-    // Values below 2p in, below 2p out. The stages whose blocks fit in the
+    // Values below 2p in, below 2p out. The long stages run one after the
+    // other over the whole array; then the stages whose blocks fit in the
     // cache run block by block: all of them on one block, then the next.
     void forward(u64* x, ProgressSteps& steps) const {
         std::size_t len = n_ / 2;
         for (; len >= 1 && 2 * len > kCacheBlock; len /= 2) {
-            forwardStage(x, n_, len);
+            longStage(x, len, false);
             steps.advance();
         }
-        const std::size_t block = 2 * len;
-        for (std::size_t start = 0; len >= 1 && start < n_; start += block) {
-            for (std::size_t inner = len; inner >= 1; inner /= 2) {
-                forwardStage(x + start, block, inner);
-            }
-            checkpoint();
+        if (len >= 1) { // a transform of length 1 changes nothing
+            const std::size_t block = 2 * len;
+            inBlocks(block, [&](std::size_t start) {
+                for (std::size_t inner = len; inner >= 1; inner /= 2) {
+                    forwardStage(x + start, block, inner);
+                }
+            });
         }
         steps.advance(std::bit_width(len));
     }
@@ -152,49 +179,116 @@ public:
     // Values below 2p in, ordinary residues out.
     void inverse(u64* x, ProgressSteps& steps) const {
         const std::size_t block = std::min(n_, kCacheBlock);
-        for (std::size_t start = 0; start < n_; start += block) {
+        inBlocks(block, [&](std::size_t start) {
             for (std::size_t len = 1; len < block; len *= 2) {
                 inverseStage(x + start, block, len);
             }
-            checkpoint();
-        }
+        });
         steps.advance(std::countr_zero(block));
         for (std::size_t len = block; len < n_; len *= 2) {
-            inverseStage(x, n_, len);
+            longStage(x, len, true);
             steps.advance();
         }
         const u64 p = field_.modulus();
-        for (std::size_t k = 0; k < n_; ++k) {
-            x[k] = x[k] >= p ? x[k] - p : x[k];
-        }
+        inPieces(n_, [&](std::size_t begin, std::size_t end) {
+            for (std::size_t k = begin; k < end; ++k) {
+                x[k] = x[k] >= p ? x[k] - p : x[k];
+            }
+        });
+    }
+
+    // work(begin, end) over ranges that cover [0, count), one per piece.
+    template <class Work> void inPieces(std::size_t count, const Work& work) const {
+        pool_.runInPieces(pieces_, count, work);
     }
 
 private:
-    // The roots of order 2 len: w[j * step] is the j-th.
-    struct Roots {
-        const u64* w;
-        std::size_t step;
-    };
-    Roots rootsFor(std::size_t len) const {
-        if (len < levels_.size()) {
-            return {levels_.data() + len, 1};
+    // Long stages work out this many roots at a time.
+    static constexpr std::size_t kRootChunk = 2048;
+
+    // A root of unity of order `order` (a power of two dividing n).
+    u64 rootOfOrder(std::size_t order) const { return field_.power(w_, n_ / order); }
+
+    // roots[j] = root^j for j below count.
+    void fillRoots(u64* roots, u64 root, std::size_t count) const {
+        u64 power = field_.toMontgomery(1);
+        for (std::size_t j = 0; j < count; ++j) {
+            roots[j] = power;
+            power = field_.multiply(power, root);
         }
-        return {roots_.data(), n_ / (2 * len)};
+    }
+
+    // work(start) for each block of `block` values, the blocks shared out
+    // between the pieces.
+    template <class Work> void inBlocks(std::size_t block, const Work& work) const {
+        pool_.runInPieces(pieces_, n_ / block, [&](std::size_t first, std::size_t last) {
+            for (std::size_t b = first; b < last; ++b) {
+                work(b * block);
+                checkpoint();
+            }
+        });
+    }
+
+    // One stage of blocks of 2 len over the whole array, forward (w the
+    // root of order 2 len) or inverse (its inverse), the len butterflies of
+    // a block shared out between the pieces in chunks of roots.
+    void longStage(u64* x, std::size_t len, bool inverse) const {
+        const u64 root = rootOfOrder(2 * len);
+        const u64 step = inverse ? field_.power(root, 2 * len - 1) : root;
+        const std::size_t chunk = std::min(len, kRootChunk);
+        std::vector<u64> firstRoots(chunk);
+        fillRoots(firstRoots.data(), step, chunk);
+        const u64 chunkStep = field_.power(step, chunk);
+        inPieces(len / chunk, [&](std::size_t first, std::size_t last) {
+            std::vector<u64> roots(chunk);
+            u64 chunkRoot = field_.power(chunkStep, first);
+            for (std::size_t c = first; c < last; ++c) {
+                for (std::size_t j = 0; j < chunk; ++j) {
+                    roots[j] = field_.multiply(chunkRoot, firstRoots[j]);
+                }
+                chunkRoot = field_.multiply(chunkRoot, chunkStep);
+                for (std::size_t start = 0; start < n_; start += 2 * len) {
+                    u64* low = x + start + c * chunk;
+                    if (inverse) {
+                        inverseButterflies(low, low + len, roots.data(), chunk);
+                    } else {
+                        forwardButterflies(low, low + len, roots.data(), chunk);
+                    }
+                }
+                checkpoint();
+            }
+        });
+    }
+
+    // Gentleman-Sande butterflies: low[j], high[j] become low[j] + high[j]
+    // and (low[j] - high[j]) roots[j].
+    void forwardButterflies(u64* low, u64* high, const u64* roots, std::size_t count) const {
+        const u64 twiceP = 2 * field_.modulus();
+        for (std::size_t j = 0; j < count; ++j) {
+            const u64 u = low[j];
+            const u64 v = high[j];
+            low[j] = field_.belowTwice(u + v);
+            high[j] = field_.multiplyLazy(u + twiceP - v, roots[j]);
+        }
+    }
+
+    // Cooley-Tukey butterflies: low[j], high[j] become low[j] + high[j]
+    // roots[j] and low[j] - high[j] roots[j].
+    void inverseButterflies(u64* low, u64* high, const u64* roots, std::size_t count) const {
+        const u64 twiceP = 2 * field_.modulus();
+        for (std::size_t j = 0; j < count; ++j) {
+            const u64 u = low[j];
+            const u64 v = field_.multiplyLazy(high[j], roots[j]);
+            low[j] = field_.belowTwice(u + v);
+            high[j] = field_.belowTwice(u + twiceP - v);
+        }
     }
 
     // One stage of Gentleman-Sande butterflies on x[0, size): blocks of 2 len.
     void forwardStage(u64* x, std::size_t size, std::size_t len) const {
-        const u64 twiceP = 2 * field_.modulus();
-        const auto [w, step] = rootsFor(len);
+        const u64* w = levels_.data() + len;
         for (std::size_t start = 0; start < size; start += 2 * len) {
-            u64* low = x + start;
-            u64* high = low + len;
-            for (std::size_t j = 0; j < len; ++j) {
-                const u64 u = low[j];
-                const u64 v = high[j];
-                low[j] = field_.belowTwice(u + v);
-                high[j] = field_.multiplyLazy(u + twiceP - v, w[j * step]);
-            }
+            forwardButterflies(x + start, x + start + len, w, len);
         }
     }
 
@@ -203,7 +297,7 @@ private:
     void inverseStage(u64* x, std::size_t size, std::size_t len) const {
         const u64 p = field_.modulus();
         const u64 twiceP = 2 * p;
-        const auto [w, step] = rootsFor(len);
+        const u64* w = levels_.data() + len;
         for (std::size_t start = 0; start < size; start += 2 * len) {
             u64* low = x + start;
             u64* high = low + len;
@@ -213,7 +307,7 @@ private:
             high[0] = field_.belowTwice(u0 + twiceP - v0);
             for (std::size_t j = 1; j < len; ++j) {
                 const u64 u = low[j];
-                const u64 v = field_.multiplyLazy(high[j], p - w[(len - j) * step]);
+                const u64 v = field_.multiplyLazy(high[j], p - w[len - j]);
                 low[j] = field_.belowTwice(u + v);
                 high[j] = field_.belowTwice(u + twiceP - v);
             }
@@ -222,18 +316,27 @@ private:
 
     const Montgomery& field_;
     std::size_t n_;
-    std::vector<u64> roots_;
+    ThreadPool& pool_;
+    std::size_t pieces_;
+    u64 w_; // of order n, Montgomery form
     std::vector<u64> levels_;
 };
 
-// The limbs of `value` as coefficients of a polynomial modulo x^n - 1: limbs
-// from n on wrap around onto the low ones.
-std::vector<u64> coefficients(LimbSpan value, std::size_t n) {
-    std::vector<u64> x(n, 0);
-    for (std::size_t i = 0; i < value.size(); ++i) {
-        x[i % n] += value[i];
-    }
-    return x;
+// Into x: the limbs of `value` as coefficients of a polynomial modulo
+// x^n - 1, limbs from n on wrapped around onto the low ones; room for
+// `capacity` values.
+void loadCoefficients(Values& x, LimbSpan value, std::size_t n, std::size_t capacity,
+                      const Transform& transform) {
+    x.resize(n, std::max(n, capacity));
+    transform.inPieces(n, [&](std::size_t begin, std::size_t end) {
+        for (std::size_t i = begin; i < end; ++i) {
+            u64 sum = 0;
+            for (std::size_t k = i; k < value.size(); k += n) {
+                sum += value[k];
+            }
+            x[i] = sum;
+        }
+    });
 }
 
 // What a convolution multiplies: a by b, a by itself (b empty), or, with
@@ -245,13 +348,24 @@ struct Factors {
     int count() const { return b.empty() ? 2 : (squareA ? 3 : 2); }
 };
 
+// How the transforms of one prime run: split into `pieces` on the pool, and
+// with `spare`, a buffer for the second factor's transform that the other
+// prime's turn may use again.
+struct Turn {
+    ThreadPool& pool;
+    std::size_t pieces;
+    Values& spare;
+};
+
 // The cyclic convolution of length n of the factors modulo one prime, as
-// ordinary residues: their product modulo x^n - 1.
-std::vector<u64> cyclicResidues(const Prime& prime, const Factors& factors, std::size_t n,
-                                ProgressSteps& steps) {
+// ordinary residues: their product modulo x^n - 1, in a buffer with room
+// for `capacity` values.
+Values cyclicResidues(const Prime& prime, const Factors& factors, std::size_t n,
+                      std::size_t capacity, const Turn& turn, ProgressSteps& steps) {
     const Montgomery field(prime.p);
-    const Transform transform(field, prime.generator, n);
-    std::vector<u64> x = coefficients(factors.a, n);
+    const Transform transform(field, prime.generator, n, turn.pool, turn.pieces);
+    Values x;
+    loadCoefficients(x, factors.a, n, capacity, transform);
     transform.forward(x.data(), steps);
     // Each pointwise product leaves a factor 2^-64, and the inverse transform
     // a factor n: one more product by n^-1 * 2^(64 m), for m factors, takes
@@ -261,16 +375,21 @@ std::vector<u64> cyclicResidues(const Prime& prime, const Factors& factors, std:
         scale = field.toMontgomery(scale);
     }
     if (factors.b.empty()) {
-        for (auto& value : x) {
-            value = field.multiply(field.multiply(value, value), scale);
-        }
+        transform.inPieces(n, [&](std::size_t begin, std::size_t end) {
+            for (std::size_t k = begin; k < end; ++k) {
+                x[k] = field.multiply(field.multiply(x[k], x[k]), scale);
+            }
+        });
     } else {
-        std::vector<u64> y = coefficients(factors.b, n);
+        Values& y = turn.spare;
+        loadCoefficients(y, factors.b, n, n, transform);
         transform.forward(y.data(), steps);
-        for (std::size_t k = 0; k < n; ++k) {
-            const u64 first = factors.squareA ? field.multiply(x[k], x[k]) : x[k];
-            x[k] = field.multiply(field.multiply(first, y[k]), scale);
-        }
+        transform.inPieces(n, [&](std::size_t begin, std::size_t end) {
+            for (std::size_t k = begin; k < end; ++k) {
+                const u64 first = factors.squareA ? field.multiply(x[k], x[k]) : x[k];
+                x[k] = field.multiply(field.multiply(first, y[k]), scale);
+            }
+        });
     }
     transform.inverse(x.data(), steps);
     return x;
@@ -321,20 +440,21 @@ std::vector<std::size_t> cyclicLengths(std::size_t na, std::size_t nb) {
 }
 
 // The residues modulo one prime of the na + nb - 1 coefficients of a * b
-// (b empty: of a * a).
-std::vector<u64> productResidues(const Prime& prime, LimbSpan a, LimbSpan b, ProgressSteps& steps) {
+// (b empty: of a * a); past them, when the transform is longer, zeros.
+Values productResidues(const Prime& prime, LimbSpan a, LimbSpan b, const Turn& turn,
+                       ProgressSteps& steps) {
     const bool squaring = b.empty();
     const std::size_t nb = squaring ? a.size() : b.size();
     const std::size_t terms = a.size() + nb - 1;
     const std::size_t n = cyclicLengths(a.size(), nb).front();
-    std::vector<u64> residues = cyclicResidues(prime, {a, b, false}, n, steps);
-    residues.resize(terms, 0);
+    Values residues = cyclicResidues(prime, {a, b, false}, n, terms, turn, steps);
     if (n >= terms) {
         return residues;
     }
+    residues.resize(terms);
     const Wraparound top = wraparoundAt(a.size(), nb, n);
-    const std::vector<u64> topResidues = productResidues(
-        prime, a.subspan(top.aStart), squaring ? LimbSpan{} : b.subspan(top.bStart), steps);
+    const Values topResidues = productResidues(
+        prime, a.subspan(top.aStart), squaring ? LimbSpan{} : b.subspan(top.bStart), turn, steps);
     const Montgomery field(prime.p);
     const std::size_t offset = n - top.aStart - top.bStart; // where c_n is in topResidues
     for (std::size_t k = 0; k + n < terms; ++k) {
@@ -362,8 +482,8 @@ Limb takeLimb(u128& value) {
 
 // The limbs of the product from its coefficients modulo both primes. Each
 // piece carries from zero; then the carry out of each goes into the next.
-Magnitude recombine(const std::vector<u64>& first, const std::vector<u64>& second,
-                    std::size_t limbs, ThreadPool& pool) {
+Magnitude recombine(const Values& first, const Values& second, std::size_t limbs,
+                    ThreadPool& pool) {
     const Montgomery field(kSecondPrime.p);
     const u128 p1 = kFirstPrime.p;
     // p1^-1 modulo p2 (Fermat: p1^(p2 - 2)), in Montgomery form so that one
@@ -408,22 +528,34 @@ std::int64_t transformStages(std::size_t na, std::size_t nb, bool squaring) {
     return 2 * stages;
 }
 
-// The limbs of a product whose coefficients `residuesModulo(prime)` gives
-// modulo each prime, with transforms of length n. The two primes are
-// independent: the pool computes their residues at the same time when it has
-// two threads and the transforms are long.
+// True when the two primes' transforms of length n run at the same time.
+bool primesTogether(std::size_t n, std::size_t threads) {
+    return threads >= 2 && n >= kParallelTransformLength && n < kPrimesInTurnLength;
+}
+
+// The limbs of a product whose coefficients `residuesModulo(prime, turn)`
+// gives modulo each prime, with transforms of length n. The two primes are
+// independent. Long transforms take turns, each shared out between the
+// pool's threads stage by stage, and the second prime's uses the first's
+// buffer again: at the same time, the two would hold twice the memory for
+// no more speed. Shorter ones run at the same time on two threads, where
+// sharing out each stage would cost more than it gains; the shortest, and
+// all on one thread, take turns on the calling thread.
 template <class Residues>
 Magnitude fromResidues(ThreadPool& pool, std::size_t n, std::size_t limbs,
                        const Residues& residuesModulo) {
-    std::array<std::vector<u64>, 2> residues;
-    const auto modulo = [&](std::size_t i) {
-        residues[i] = residuesModulo(i == 0 ? kFirstPrime : kSecondPrime);
-    };
-    if (n >= kParallelTransformLength) {
-        pool.run(2, modulo);
+    std::array<Values, 2> residues;
+    if (primesTogether(n, pool.threads())) {
+        std::array<Values, 2> spares;
+        pool.run(2, [&](std::size_t i) {
+            residues[i] =
+                residuesModulo(i == 0 ? kFirstPrime : kSecondPrime, Turn{pool, 1, spares[i]});
+        });
     } else {
-        modulo(0);
-        modulo(1);
+        Values spare;
+        const Turn turn{pool, n >= kPrimesInTurnLength ? pool.threads() : 1, spare};
+        residues[0] = residuesModulo(kFirstPrime, turn);
+        residues[1] = residuesModulo(kSecondPrime, turn);
     }
     return recombine(residues[0], residues[1], limbs, pool);
 }
@@ -432,7 +564,9 @@ Magnitude transformProduct(LimbSpan a, LimbSpan b, ThreadPool& pool) {
     const std::size_t nb = b.empty() ? a.size() : b.size();
     ProgressSteps steps(transformStages(a.size(), nb, b.empty()));
     return fromResidues(pool, cyclicLengths(a.size(), nb).front(), a.size() + nb,
-                        [&](const Prime& prime) { return productResidues(prime, a, b, steps); });
+                        [&](const Prime& prime, const Turn& turn) {
+                            return productResidues(prime, a, b, turn, steps);
+                        });
 }
 
 // r * r * p in one convolution: the transform of p costs less than a
@@ -440,9 +574,10 @@ Magnitude transformProduct(LimbSpan a, LimbSpan b, ThreadPool& pool) {
 Magnitude squareTimesProduct(LimbSpan r, LimbSpan p, ThreadPool& pool) {
     const std::size_t n = std::bit_ceil(2 * r.size() + p.size() - 2);
     ProgressSteps steps(2 * 3 * std::countr_zero(n));
-    return fromResidues(pool, n, 2 * r.size() + p.size(), [&](const Prime& prime) {
-        return cyclicResidues(prime, {r, p, true}, n, steps);
-    });
+    return fromResidues(pool, n, 2 * r.size() + p.size(),
+                        [&](const Prime& prime, const Turn& turn) {
+                            return cyclicResidues(prime, {r, p, true}, n, n, turn, steps);
+                        });
 }
 
 // The limbs of a * b modulo B^n - 1 before the carries out of the top limb
@@ -451,12 +586,42 @@ Magnitude squareTimesProduct(LimbSpan r, LimbSpan p, ThreadPool& pool) {
 // five limbs).
 Magnitude cyclicProduct(LimbSpan a, LimbSpan b, std::size_t n, ThreadPool& pool) {
     ProgressSteps steps(2 * 3 * std::countr_zero(n));
-    return fromResidues(pool, n, n + 5, [&](const Prime& prime) {
-        return cyclicResidues(prime, {a, b, false}, n, steps);
+    return fromResidues(pool, n, n + 5, [&](const Prime& prime, const Turn& turn) {
+        return cyclicResidues(prime, {a, b, false}, n, n, turn, steps);
     });
 }
 
+// The bytes of transform values that productResidues holds at once for one
+// prime, the buffer of the second factor aside: its residues, and the top
+// product's while both are held.
+std::size_t residuesBytes(std::size_t na, std::size_t nb) {
+    const std::size_t terms = na + nb - 1;
+    const std::size_t n = cyclicLengths(na, nb).front();
+    std::size_t bytes = sizeof(u64) * std::max(n, terms);
+    if (n < terms) {
+        const Wraparound top = wraparoundAt(na, nb, n);
+        bytes += residuesBytes(na - top.aStart, nb - top.bStart);
+    }
+    return bytes;
+}
+
 } // namespace
+
+std::size_t transformProductBytes(std::size_t na, std::size_t nb, std::size_t threads) {
+    const bool squaring = nb == 0;
+    nb = squaring ? na : nb;
+    const std::size_t terms = na + nb - 1;
+    const std::size_t n = cyclicLengths(na, nb).front();
+    // The chunks of roots of each piece and the table of the short stages.
+    const std::size_t tables = sizeof(u64) * (kCacheBlock + 4096 * (threads + 1));
+    const std::size_t spare = squaring ? 0 : sizeof(u64) * n;
+    const std::size_t oneTurn = residuesBytes(na, nb) + spare + tables;
+    const std::size_t turns =
+        primesTogether(n, threads) ? 2 * oneTurn : sizeof(u64) * std::max(n, terms) + oneTurn;
+    const std::size_t recombining =
+        2 * sizeof(u64) * std::max(n, terms) + sizeof(Limb) * (na + nb) + 64 * threads;
+    return std::max(turns, recombining);
+}
 
 Magnitude multiplyCyclicByTransform(LimbSpan a, LimbSpan b, std::size_t n, ThreadPool& pool) {
     assert(!a.empty() && !b.empty() && std::has_single_bit(n));

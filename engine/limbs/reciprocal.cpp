@@ -128,7 +128,7 @@ std::optional<Division> divideChunk(LimbSpan numerator, LimbSpan divisor, LimbSp
     const std::size_t dropped = numerator.size() > used + 1 ? numerator.size() - (used + 1) : 0;
     const std::size_t shift = used + divisor.size() - dropped;
     Division result;
-    result.quotient = lowLimbsDropped(multiply(lowLimbsDropped(numerator, dropped), top), shift);
+    result.quotient = lowLimbsDropped(multiply(numerator.subspan(dropped), top), shift);
 
     const std::size_t n = modulusFor(divisor.size() + 1);
     const Magnitude product = multiplyModBaseMinusOne(result.quotient, divisor, n);
@@ -176,24 +176,33 @@ std::optional<Division> divideByReciprocal(LimbSpan numerator, LimbSpan divisor)
     const Magnitude reciprocal = reciprocalOf(divisor, p, steps);
 
     Division result;
-    result.quotient.assign(quotientLimbs, 0);
+    result.quotient.assign(blocks == 1 ? 0 : quotientLimbs, 0);
     std::size_t low = quotientLimbs; // numerator limbs not yet brought in, from the bottom
-    Magnitude remainder(numerator.begin() + static_cast<std::ptrdiff_t>(low), numerator.end());
-    trim(remainder);
-    // The top chunk takes what is left over above whole blocks.
+    Magnitude remainder;
+    // The top chunk takes what is left over above whole blocks; it is the
+    // numerator's top limbs as they stand, the next ones a copy of limbs of
+    // the numerator under the remainder so far.
     std::size_t take = quotientLimbs - (blocks - 1) * block;
     for (std::size_t b = 0; b < blocks; ++b) {
         low -= take;
-        Magnitude chunk(numerator.begin() + static_cast<std::ptrdiff_t>(low),
-                        numerator.begin() + static_cast<std::ptrdiff_t>(low + take));
-        chunk.insert(chunk.end(), remainder.begin(), remainder.end());
-        const auto part = divideChunk(chunk, divisor, reciprocal, p, take);
+        Magnitude chunk;
+        if (b > 0) {
+            chunk.assign(numerator.begin() + static_cast<std::ptrdiff_t>(low),
+                         numerator.begin() + static_cast<std::ptrdiff_t>(low + take));
+            chunk.insert(chunk.end(), remainder.begin(), remainder.end());
+        }
+        auto part = divideChunk(b > 0 ? LimbSpan(chunk) : numerator.subspan(low), divisor,
+                                reciprocal, p, take);
         if (!part) {
             return std::nullopt;
         }
-        std::copy(part->quotient.begin(), part->quotient.end(),
-                  result.quotient.begin() + static_cast<std::ptrdiff_t>(low));
-        remainder = part->remainder;
+        if (blocks == 1) {
+            result.quotient = std::move(part->quotient);
+        } else {
+            std::copy(part->quotient.begin(), part->quotient.end(),
+                      result.quotient.begin() + static_cast<std::ptrdiff_t>(low));
+        }
+        remainder = std::move(part->remainder);
         take = block;
         steps.advance();
     }

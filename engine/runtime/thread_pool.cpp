@@ -13,6 +13,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <new>
+#include <system_error>
 
 namespace engine {
 
@@ -86,6 +88,18 @@ void ThreadPool::work() {
     }
 }
 
+// Called with the mutex held. A thread that cannot be started now is tried
+// again at the next call.
+void ThreadPool::startWorkers() {
+    try {
+        while (workers_.size() + 1 < threads_) {
+            workers_.emplace_back([this] { work(); });
+        }
+    } catch (const std::system_error&) {
+    } catch (const std::bad_alloc&) {
+    }
+}
+
 void ThreadPool::run(std::size_t count, const std::function<void(std::size_t)>& task) {
     if (threads_ <= 1 || count <= 1) {
         for (std::size_t i = 0; i < count; ++i) {
@@ -96,9 +110,7 @@ void ThreadPool::run(std::size_t count, const std::function<void(std::size_t)>& 
     Batch batch(count, task);
     {
         const std::lock_guard lock(mutex_);
-        while (workers_.size() + 1 < threads_) {
-            workers_.emplace_back([this] { work(); });
-        }
+        startWorkers();
         batches_.push_back(&batch);
     }
     wake_.notify_all();

@@ -8,6 +8,7 @@
 // steps it advances move that job's progress.
 #pragma once
 
+#include <algorithm>
 #include <condition_variable>
 #include <cstddef>
 #include <deque>
@@ -33,14 +34,28 @@ public:
 
     // Runs task(0), ..., task(count - 1), on the calling thread and on the
     // workers that are free, and returns when every one has ended. The first
-    // exception that a task throws is rethrown here once the tasks already
-    // started have ended; the tasks not started by then are skipped. Tasks
-    // may themselves call run().
+    // exception that a task throws (Cancelled, std::bad_alloc...) is rethrown
+    // here once the tasks already started have ended; the tasks not started
+    // by then are skipped, and the pool serves the next call as before. Tasks
+    // may themselves call run(). A worker that the system cannot start (no
+    // memory left for its stack) is no failure: the tasks run on the threads
+    // there are, the calling thread at least.
     void run(std::size_t count, const std::function<void(std::size_t)>& task);
+
+    // work(begin, end) over `pieces` consecutive ranges of nearly equal
+    // length that cover [0, count), one task each.
+    template <class Work>
+    void runInPieces(std::size_t pieces, std::size_t count, const Work& work) {
+        const std::size_t piece = (count + pieces - 1) / pieces;
+        run(pieces, [&](std::size_t i) {
+            work(std::min(count, i * piece), std::min(count, (i + 1) * piece));
+        });
+    }
 
 private:
     struct Batch;
     void work();
+    void startWorkers();
 
     const std::size_t threads_;
     std::mutex mutex_;

@@ -15,6 +15,9 @@
 #include <atomic>
 #include <functional>
 #include <limits>
+#include <new>
+#include <stdexcept>
+#include <string>
 #include <thread>
 
 namespace {
@@ -57,13 +60,13 @@ TEST(RefusalTest, ErrorsLeaveTheArgumentsAsTheyWere) {
         {"Mulmul", "2", "1.2.3", NotANumber},         {"Mulmul", "12 34", "1", NotANumber},
         {"Divdiv", "1.5", "2", NotANumber},           {"Divdiv", "4", "2 ", NotANumber},
         {"PuisCalcul", "1.5", "2", NotANumber},       {"PuisCalcul", "+9", "2147483647", OutOfRange},
-        {"PuisCalcul", "2", "66500000", OutOfRange},  {"MulCalcul", "1a", "3", NotANumber},
+        {"PuisCalcul", "2", "332192810", OutOfRange},  {"MulCalcul", "1a", "3", NotANumber},
         {"MulCalcul", "9", "238609295", OutOfRange},  {"MulCalcul", "2", "-2147483648", OutOfRange},
         {"sommepuis", "-12", "3", NotANumber},        {"sommepuis", "153", "1.5", OutOfRange},
         {"sommepuis", "19", "2147483647", OutOfRange}, {"sommepuis", "1x9", "2147483647", NotANumber},
         {"AckerSimple", "x", "1", NotANumber},        {"AckerSimple", "4", "3", OutOfRange},
         {"AckerSimple", "3", "2147483645", OutOfRange}, {"ackerman", "1", "2.5", NotANumber},
-        {"ackerman", "5", "1", OutOfRange},           {"factorial", "3300000", "", OutOfRange},
+        {"ackerman", "5", "1", OutOfRange},           {"factorial", "15000000", "", OutOfRange},
         // A "-" after leading zeros is no sign, though the normal form drops
         // the zeros (found by fuzzing: "0-57" was read as -57).
         {"Plusplus", "0-57", "3", NotANumber},        {"Moinsmoins", "3", "00-5", NotANumber},
@@ -136,17 +139,20 @@ TEST(RefusalTest, EachLongLoopStopsWhenAsked) {
 
 // Work handed to a worker sees the job of the thread that handed it over: its
 // steps reach that job's progress and its checkpoints throw on that job's stop,
-// which reaches the caller. Each task waits until both threads hold one, so
-// the worker surely runs one of them.
+// which reaches the caller; so does a failure to allocate, of either kind, on
+// either thread, and the pool then serves the next call. Each task waits
+// until both threads hold one, so the worker surely runs one of them.
 TEST(RefusalTest, EachWorkerStopsWhenAsked) {
     engine::ThreadPool pool(2);
-    for (const bool stop : {false, true}) {
+    enum class Failure { None, Stop, BadAlloc, LengthError };
+    for (const Failure failure :
+         {Failure::None, Failure::Stop, Failure::BadAlloc, Failure::LengthError, Failure::None}) {
         engine::JobControl control;
         const engine::JobScope scope(control);
         engine::ProgressSteps steps(2);
-        control.stopRequested = stop;
+        control.stopRequested = failure == Failure::Stop;
         std::atomic<int> started = 0;
-        std::atomic<int> stopped = 0;
+        std::atomic<int> failed = 0;
         const auto run = [&] {
             pool.run(2, [&](std::size_t) {
                 for (++started; started < 2;) {
@@ -154,19 +160,34 @@ TEST(RefusalTest, EachWorkerStopsWhenAsked) {
                 }
                 try {
                     steps.advance();
-                } catch (const engine::Cancelled&) {
-                    ++stopped;
+                    if (failure == Failure::BadAlloc) {
+                        throw std::bad_alloc();
+                    }
+                    if (failure == Failure::LengthError) {
+                        std::string().reserve(std::string().max_size() + 1);
+                    }
+                } catch (...) {
+                    ++failed;
                     throw;
                 }
             });
         };
-        if (stop) {
-            EXPECT_THROW(run(), engine::Cancelled);
-        } else {
+        switch (failure) {
+        case Failure::None:
             EXPECT_NO_THROW(run());
+            break;
+        case Failure::Stop:
+            EXPECT_THROW(run(), engine::Cancelled);
+            break;
+        case Failure::BadAlloc:
+            EXPECT_THROW(run(), std::bad_alloc);
+            break;
+        case Failure::LengthError:
+            EXPECT_THROW(run(), std::length_error);
+            break;
         }
         EXPECT_EQ(control.stepsDone, 2);
-        EXPECT_EQ(stopped, stop ? 2 : 0);
+        EXPECT_EQ(failed, failure == Failure::None ? 0 : 2);
     }
     // The machine's threads, capped by CALCULATEUR_THREADS when it is a number from 1 up.
     using Row = std::tuple<unsigned, const char*, std::size_t>;

@@ -57,9 +57,9 @@ private slots:
     // A sum, difference or product that could pass the longest result is
     // refused before any digit work; one that cannot is computed.
     void longestResult() {
-        const Text half(10'000'000, '7');
+        const Text half(50'000'000, '7');
         const QString tooLong =
-            " aurait plus de 20 millions de chiffres : la mémoire n'y suffirait "
+            " aurait plus de 100 millions de chiffres : la mémoire n'y suffirait "
             "pas.\nLe résultat n'a pas été modifié.";
         const std::tuple<void (*)(window::Services&), Text, Text, QString> rows[] = {
             {&window::multiplyCommand, half + "7", half, "Ce produit" + tooLong},

@@ -44,7 +44,7 @@ const Answer forbidden = is("Opération interdite");
 const Answer impossible = is("Division impossible");
 const Answer factorialTooLarge = is("b est trop grand");
 const Answer powerTooLong = {Answer::Gives::OutOfRange,
-                             "Cette puissance aurait plus de 20 millions"};
+                             "Cette puissance aurait plus de 100 millions"};
 
 struct Command {
     const char* name;

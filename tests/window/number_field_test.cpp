@@ -100,7 +100,7 @@ private slots:
         row("paste as it comes", "", "p 1 2\n3", "1 2\n3|", 1, "", false);
         row("cut and paste twice", "12345", "k Shift+End; k Ctrl+X; k Ctrl+V; k Ctrl+V", "1234512345|", 3);
         row("context menu", "123", "m select-all; m edit-copy; k End; m edit-paste; m edit-undo", "123|", 2);
-        row("paste that would pass the limit", full, "p 123", "|" + full, 0, "40 millions de caractères");
+        row("paste that would pass the limit", full, "p 123", "|" + full, 0, "200 millions de caractères");
         row("paste up to the limit", full, "k Ctrl+End; p 12", full + "12|", 1);
         row("file dropped, then undone", "99", "f  12 345\n678\n; k Ctrl+Z", "99|", 2);
         row("file dropped into the result", "99", "f 12 345\n", "12 345\n|", 1, "", false);
