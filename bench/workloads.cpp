@@ -50,7 +50,7 @@ namespace operations = engine::operations;
 
 // One command on its operand texts: the result that it writes.
 template <class Command, class... Operands> Text resultOf(Command command, Operands&&... operands) {
-    auto outcome = command(std::forward<Operands>(operands)...);
+    auto outcome = command(std::forward<Operands>(operands)..., operations::Resources{});
     if (auto* result = std::get_if<Text>(&outcome.result)) {
         return std::move(*result);
     }

@@ -4,6 +4,7 @@
 // that this gives, and put the point back; the product places its own point.
 #include "engine/command_frame.h"
 #include "engine/digits.h"
+#include "engine/memory_estimate.h"
 #include "engine/operand_grammar.h"
 #include "engine/procedure_steps.h"
 
@@ -99,12 +100,13 @@ using Kernel = Text (*)(Text&, Text&);
 // the steps of Plusplus or Moinsmoins on the aligned texts, which nothing
 // reads afterwards. It has at most one digit more than the longer operand,
 // or than its fraction.
-Outcome fixedPointOperation(Text a, Text b, Kernel kernel) {
+Outcome fixedPointOperation(Text a, Text b, Kernel kernel, const Resources& resources) {
     return onSignedNumbers(std::move(a), std::move(b), [&](const Text& x, const Text& y, Outcome&) {
         FixedPoint operands = alignFractions(x, y);
         requireShortEnough(std::max({significantDigits(operands.a), significantDigits(operands.b),
                                      static_cast<std::size_t>(operands.digits)}) +
                            1);
+        detail::requireMemory(memory::sumBytes(x, y, resources.callerBytesPerDigit), resources);
         Text r = kernel(operands.a, operands.b);
         if (operands.digits > 0) {
             const bool negative = engine::detail::takeMinus(r);
@@ -119,30 +121,40 @@ Outcome fixedPointOperation(Text a, Text b, Kernel kernel) {
 
 } // namespace
 
-Outcome sum(Text a, Text b) {
-    return fixedPointOperation(std::move(a), std::move(b), &engine::detail::plusplusSteps);
+Outcome sum(Text a, Text b, const Resources& resources) {
+    return fixedPointOperation(std::move(a), std::move(b), &engine::detail::plusplusSteps,
+                               resources);
 }
 
-Outcome difference(Text a, Text b) {
-    return fixedPointOperation(std::move(a), std::move(b), &engine::detail::moinsmoinsSteps);
+Outcome difference(Text a, Text b, const Resources& resources) {
+    return fixedPointOperation(std::move(a), std::move(b), &engine::detail::moinsmoinsSteps,
+                               resources);
 }
 
 // A product has at most as many digits as its operands together, or one more
 // than its fraction ("0." and the fraction).
-Outcome product(Text a, Text b) {
-    return onSignedNumbers(std::move(a), std::move(b), [](const Text& x, const Text& y, Outcome&) {
+Outcome product(Text a, Text b, const Resources& resources) {
+    return onSignedNumbers(std::move(a), std::move(b), [&](const Text& x, const Text& y, Outcome&) {
         const auto fractions =
             static_cast<std::size_t>(Analysesort(x)) + static_cast<std::size_t>(Analysesort(y));
         requireShortEnough(std::max(significantDigits(x) + significantDigits(y), fractions + 1));
+        detail::requireMemory(
+            memory::productBytes(x.size(), y.size(), resources.callerBytesPerDigit), resources);
         Text workA = x;
         Text workB = y;
         return engine::detail::verified(engine::detail::mulmulSteps(workA, workB));
     });
 }
 
-Outcome quotient(Text a, Text b, std::int32_t precision) {
+Outcome quotient(Text a, Text b, std::int32_t precision, const Resources& resources) {
     return onSignedNumbers(
         std::move(a), std::move(b), [&](const Text& x, const Text& y, Outcome& outcome) {
+            // A precision beyond the longest result is refused as such, below.
+            if (precision <= MaxResultDigits) {
+                detail::requireMemory(
+                    memory::quotientBytes(x, y, precision, resources.callerBytesPerDigit),
+                    resources);
+            }
             FixedPoint operands = alignFractions(x, y);
             outcome.precision = precision;
             Text raw = engine::detail::divdivSteps(operands.a, operands.b, *outcome.precision);

@@ -6,10 +6,18 @@
 
 namespace engine::operations::detail {
 
+void requireMemory(std::uint64_t needed, const Resources& resources) {
+    if (resources.availableMemory && needed > *resources.availableMemory) {
+        throw NotEnoughMemory{needed, *resources.availableMemory};
+    }
+}
+
 Refusal refusalForCurrentException() {
     using Kind = Refusal::Kind;
     try {
         throw;
+    } catch (const NotEnoughMemory& memory) {
+        return {Kind::OutOfMemory, {}, memory.needed, memory.available};
     } catch (const NotANumber& error) {
         // The operands were checked before any work: a procedure that still
         // finds no number has met a fault of its own, not of the operands.

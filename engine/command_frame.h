@@ -12,6 +12,16 @@
 
 namespace engine::operations::detail {
 
+// Thrown before any work by requireMemory, and turned into the OutOfMemory
+// refusal that carries both figures.
+struct NotEnoughMemory {
+    std::uint64_t needed = 0;
+    std::uint64_t available = 0;
+};
+
+// Throws NotEnoughMemory when `needed` bytes are more than `resources` has.
+void requireMemory(std::uint64_t needed, const Resources& resources);
+
 // The refusal that stands for the exception being handled.
 Refusal refusalForCurrentException();
 

@@ -39,24 +39,6 @@ Bytes callerShare(std::uint64_t resultDigits, double callerBytesPerDigit) {
     return static_cast<Bytes>(std::ceil(callerBytesPerDigit * static_cast<double>(resultDigits)));
 }
 
-// The digits of base^exponent, one more than floor(exponent log10 base) to
-// be safe, from the base's first digits and its length.
-std::uint64_t powerDigits(std::string_view base, std::int64_t exponent) {
-    base.remove_prefix(std::min(base.find_first_not_of("+0 "), base.size()));
-    const std::size_t digits = std::min(base.find_first_not_of("0123456789"), base.size());
-    if (digits == 0 || exponent <= 0) {
-        return 1;
-    }
-    constexpr std::size_t kLeading = 18;
-    const std::size_t taken = std::min(digits, kLeading);
-    double leading = 0;
-    for (std::size_t i = 0; i < taken; ++i) {
-        leading = leading * 10 + (base[i] - '0');
-    }
-    const double log10Base = std::log10(leading) + static_cast<double>(digits - taken);
-    return static_cast<std::uint64_t>(std::floor(log10Base * static_cast<double>(exponent))) + 2;
-}
-
 // A power of `digits` digits by binary powering: its last squaring holds
 // the power before it and the square's buffers; then the limbs and the text.
 Bytes raisingBytes(std::uint64_t digits) {
@@ -101,6 +83,22 @@ Bytes divisionBytes(std::uint64_t numeratorDigits, std::uint64_t divisorDigits) 
 }
 
 } // namespace
+
+std::uint64_t powerDigits(std::string_view base, std::int64_t exponent) {
+    base.remove_prefix(std::min(base.find_first_not_of("+0 "), base.size()));
+    const std::size_t digits = std::min(base.find_first_not_of("0123456789"), base.size());
+    if (digits == 0 || exponent <= 0) {
+        return 1;
+    }
+    constexpr std::size_t kLeading = 18;
+    const std::size_t taken = std::min(digits, kLeading);
+    double leading = 0;
+    for (std::size_t i = 0; i < taken; ++i) {
+        leading = leading * 10 + (base[i] - '0');
+    }
+    const double log10Base = std::log10(leading) + static_cast<double>(digits - taken);
+    return static_cast<std::uint64_t>(std::floor(log10Base * static_cast<double>(exponent))) + 2;
+}
 
 Bytes sumBytes(std::string_view a, std::string_view b, double callerBytesPerDigit) {
     const auto [aLength, bLength] = aligned(a, b);

@@ -31,6 +31,11 @@ Bytes productBytes(std::uint64_t aLength, std::uint64_t bLength, double callerBy
 // precision when below it), for the operands' texts, as for the sum.
 Bytes quotientBytes(std::string_view a, std::string_view b, std::int32_t precision,
                     double callerBytesPerDigit);
+// An upper bound of the digits of base^exponent, for a natural number's text
+// (its first digits and its length count): one more than floor(exponent
+// log10 base), for safety.
+std::uint64_t powerDigits(std::string_view base, std::int64_t exponent);
+
 // a to the power b, for the base's digits (a natural number's text; its first
 // digits and its length count) and the exponent b.
 Bytes powerBytes(std::string_view base, std::int64_t exponent, double callerBytesPerDigit);

@@ -12,8 +12,9 @@
 // Operands are checked against the grammar of engine/operand_grammar.h before
 // any work (signed decimal numbers for the four operations, natural numbers
 // for the power, the factorial, Ackermann and b, digits for the result whose
-// digits are raised to a power), and results longer than MaxResultDigits are
-// refused before any work.
+// digits are raised to a power), results longer than MaxResultDigits are
+// refused before any work, and so are computations that need more memory
+// than the caller says is available (Resources).
 #pragma once
 
 #include "engine/engine.h"
@@ -37,6 +38,23 @@ struct Refusal {
     };
     Kind kind = Kind::Failed;
     std::vector<OperandFlaw> flaws;
+    // OutOfMemory before any work: what the computation would need at its
+    // peak and what the system had available, in bytes. Both 0 when the
+    // memory ran out during the work instead.
+    std::uint64_t neededBytes = 0;
+    std::uint64_t availableBytes = 0;
+};
+
+// What a command may count on beside its operands. Before any work, each
+// command estimates its peak memory from its operands' lengths
+// (engine/memory_estimate.h), what the caller holds for each digit of the
+// result included, and refuses a computation that needs more than is
+// available.
+struct Resources {
+    // The memory available to the computation, in bytes; none: not checked.
+    std::optional<std::uint64_t> availableMemory;
+    // What the caller holds itself for each digit of the result.
+    double callerBytesPerDigit = 0;
 };
 
 // What a command leaves in the window, in the order the window writes it:
@@ -79,21 +97,21 @@ inline constexpr std::int32_t LargestFactorialArgument = [] {
     return largest - 1;
 }();
 
-Outcome sum(Text a, Text b);
-Outcome difference(Text a, Text b);
-Outcome product(Text a, Text b);
+Outcome sum(Text a, Text b, const Resources& resources = {});
+Outcome difference(Text a, Text b, const Resources& resources = {});
+Outcome product(Text a, Text b, const Resources& resources = {});
 // `precision`: the window's precision (see Divdiv).
-Outcome quotient(Text a, Text b, std::int32_t precision);
+Outcome quotient(Text a, Text b, std::int32_t precision, const Resources& resources = {});
 // a to the power b.
-Outcome power(Text a, Text b);
+Outcome power(Text a, Text b, const Resources& resources = {});
 // b !, or "b est trop grand" for a b written with FactorialRefusedLength
 // characters or more.
-Outcome factorial(Text b);
+Outcome factorial(Text b, const Resources& resources = {});
 // A(a, b): by the closed forms for a below FirstRecursiveAckermannA, by the
 // recursion from it on.
-AckermannOutcome ackermann(Text a, Text b);
+AckermannOutcome ackermann(Text a, Text b, const Resources& resources = {});
 // The sum of the digits of `result` (the result field's text), each raised
 // to the power b.
-Outcome digitPowerSum(Text result, Text b);
+Outcome digitPowerSum(Text result, Text b, const Resources& resources = {});
 
 } // namespace engine::operations

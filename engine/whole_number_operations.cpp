@@ -5,6 +5,7 @@
 #include "engine/characters.h"
 #include "engine/command_frame.h"
 #include "engine/digits.h"
+#include "engine/memory_estimate.h"
 #include "engine/operand_grammar.h"
 
 #include <initializer_list>
@@ -12,6 +13,12 @@
 namespace engine::operations {
 
 namespace {
+
+// Whether a power of `base` to `exponent` is short enough to be computed;
+// a longer one is refused as such by the procedures, not for its memory.
+bool powerWithinLongest(std::string_view base, std::int64_t exponent) {
+    return memory::powerDigits(base, exponent) - 1 <= static_cast<std::uint64_t>(MaxResultDigits);
+}
 
 // "Opération interdite" when one of `operands` (trimmed) is forbidden.
 bool answeredAsForbidden(std::initializer_list<const Text*> operands, Outcome& outcome) {
@@ -26,7 +33,7 @@ bool answeredAsForbidden(std::initializer_list<const Text*> operands, Outcome& o
 
 } // namespace
 
-Outcome power(Text a, Text b) {
+Outcome power(Text a, Text b, const Resources& resources) {
     Outcome outcome;
     Text base = trimmedOperand(a);
     const Text exponent = trimmedOperand(b);
@@ -38,11 +45,18 @@ Outcome power(Text a, Text b) {
         outcome.result = *flaws;
         return outcome;
     }
-    detail::settle(outcome, [&] { return PuisCalcul(base, *toInt32(exponent)); });
+    detail::settle(outcome, [&] {
+        const std::int32_t e = *toInt32(exponent);
+        if (powerWithinLongest(base, e)) {
+            detail::requireMemory(memory::powerBytes(base, e, resources.callerBytesPerDigit),
+                                  resources);
+        }
+        return PuisCalcul(base, e);
+    });
     return outcome;
 }
 
-Outcome factorial(Text bField) {
+Outcome factorial(Text bField, const Resources& resources) {
     Outcome outcome;
     const Text b = trimmedOperand(bField);
     if (answeredAsForbidden({&b}, outcome)) {
@@ -56,11 +70,15 @@ Outcome factorial(Text bField) {
         outcome.result = *flaws;
         return outcome;
     }
-    detail::settle(outcome, [&] { return engine::factorial(*toInt32(b)); });
+    detail::settle(outcome, [&] {
+        const std::int32_t n = *toInt32(b);
+        detail::requireMemory(memory::factorialBytes(n, resources.callerBytesPerDigit), resources);
+        return engine::factorial(n);
+    });
     return outcome;
 }
 
-AckermannOutcome ackermann(Text aField, Text bField) {
+AckermannOutcome ackermann(Text aField, Text bField, const Resources& resources) {
     AckermannOutcome outcome;
     Text a = trimmedOperand(aField);
     Text b = trimmedOperand(bField);
@@ -80,12 +98,22 @@ AckermannOutcome ackermann(Text aField, Text bField) {
         return outcome;
     }
     outcome.closedForm = *value < FirstRecursiveAckermannA;
-    detail::settle(outcome,
-                   [&] { return outcome.closedForm ? AckerSimple(a, b) : ackerman(a, b); });
+    detail::settle(outcome, [&] {
+        // A(3, b) and A(4, b) too long are refused as such by the closed forms.
+        const auto exponent = toInt32(b);
+        const bool withinLongest =
+            (*value != 3 || (exponent && powerWithinLongest("2", std::int64_t{*exponent} + 3))) &&
+            (*value != 4 || (exponent && *exponent <= 2));
+        if (withinLongest) {
+            detail::requireMemory(memory::ackermannBytes(*value, b, resources.callerBytesPerDigit),
+                                  resources);
+        }
+        return outcome.closedForm ? AckerSimple(a, b) : ackerman(a, b);
+    });
     return outcome;
 }
 
-Outcome digitPowerSum(Text resultField, Text bField) {
+Outcome digitPowerSum(Text resultField, Text bField, const Resources& resources) {
     Outcome outcome;
     const Text b = trimmedOperand(bField);
     // The sum of negative powers of the digits is no whole number.
@@ -113,7 +141,16 @@ Outcome digitPowerSum(Text resultField, Text bField) {
         outcome.result = *flaws;
         return outcome;
     }
-    detail::settle(outcome, [&] { return sommepuis(result, b); });
+    detail::settle(outcome, [&] {
+        // A digit whose power is too long is refused as such by the sum.
+        const std::int32_t exponent = *toInt32(b);
+        if (powerWithinLongest("9", exponent)) {
+            detail::requireMemory(
+                memory::digitPowerSumBytes(result.size(), exponent, resources.callerBytesPerDigit),
+                resources);
+        }
+        return sommepuis(result, b);
+    });
     return outcome;
 }
 

@@ -8,8 +8,10 @@ namespace window {
 
 void ackermannCommand(Services& window) {
     Operands read{window.readField(Field::Text1), window.readField(Field::Text2)};
-    auto calculated = runOperation(window, Calculation::Ackermann,
-                                   [&] { return engine::operations::ackermann(*read.a, *read.b); });
+    const auto resources = resourcesOf(window);
+    auto calculated = runOperation(window, Calculation::Ackermann, [&] {
+        return engine::operations::ackermann(*read.a, *read.b, resources);
+    });
     if (!calculated) {
         return;
     }
@@ -27,8 +29,9 @@ void ackermannCommand(Services& window) {
 // The history keeps the number whose digits were raised as the entry's a.
 void digitPowerSumCommand(Services& window) {
     Operands read{window.readField(Field::Text3), window.readField(Field::Text2)};
+    const auto resources = resourcesOf(window);
     runCalculation(window, Calculation::DigitPowerSum, read,
-                   [&] { return engine::operations::digitPowerSum(*read.a, *read.b); });
+                   [&] { return engine::operations::digitPowerSum(*read.a, *read.b, resources); });
 }
 
 } // namespace window

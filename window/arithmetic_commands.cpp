@@ -16,10 +16,12 @@ Operands readAAndB(Services& window) {
 }
 
 // Runs `command` on a and b as runCalculation.
-void runOnAAndB(Services& window, Calculation calculation, Outcome (*command)(Text, Text)) {
+void runOnAAndB(Services& window, Calculation calculation,
+                Outcome (*command)(Text, Text, const engine::operations::Resources&)) {
     Operands read = readAAndB(window);
+    const auto resources = resourcesOf(window);
     runCalculation(window, calculation, read,
-                   [&] { return command(std::move(*read.a), std::move(*read.b)); });
+                   [&] { return command(std::move(*read.a), std::move(*read.b), resources); });
 }
 
 } // namespace
@@ -39,8 +41,10 @@ void multiplyCommand(Services& window) {
 void divideCommand(Services& window) {
     Operands read = readAAndB(window);
     const std::int32_t precision = window.precision();
+    const auto resources = resourcesOf(window);
     runCalculation(window, Calculation::Quotient, read, [&] {
-        return engine::operations::quotient(std::move(*read.a), std::move(*read.b), precision);
+        return engine::operations::quotient(std::move(*read.a), std::move(*read.b), precision,
+                                            resources);
     });
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/box_texts.h"
 
+#include "window/french_figures.h"
 #include "window/number_field/pasted_text.h"
 
 namespace window {
@@ -180,6 +181,13 @@ QString refusalMessage(Calculation calculation, const engine::operations::Refusa
     case Kind::OutOfRange:
         return tooLargeMessage(calculation);
     case Kind::OutOfMemory:
+        if (refusal.neededBytes > 0) {
+            return QStringLiteral("Ce calcul demanderait environ %1 de mémoire ; le système en a "
+                                  "%2 de libre.\n")
+                       .arg(memoryText(refusal.neededBytes),
+                            memoryText(refusal.availableBytes, true)) +
+                   Unchanged;
+        }
         return QStringLiteral("La mémoire ne suffit pas pour ce calcul.\n") + Unchanged;
     case Kind::Stopped:
     case Kind::Failed:

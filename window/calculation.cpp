@@ -41,6 +41,11 @@ const Refusal* refusalOf(const Outcome& outcome) {
 
 } // namespace
 
+engine::operations::Resources resourcesOf(const Services& window) {
+    constexpr double WindowBytesPerResultDigit = 3;
+    return {window.availableMemory(), WindowBytesPerResultDigit};
+}
+
 bool runCommandJob(Services& window, Calculation calculation, const std::function<void()>& job) {
     return window.runJob(calculationInProgress(calculation), job);
 }

@@ -25,6 +25,11 @@ bool writeOutcome(Services& window, Calculation calculation, engine::operations:
 // when the user stopped it.
 bool runCommandJob(Services& window, Calculation calculation, const std::function<void()>& job);
 
+// The resources of the window's computations: the memory the system has
+// available, and what the window holds of a result beside the engine's text
+// (its field's UTF-16 text, and the UTF-8 it converts from).
+engine::operations::Resources resourcesOf(const Services& window);
+
 // A command's outcome that holds a result, and how long its job took.
 template <class OutcomeType> struct Calculated {
     OutcomeType outcome;

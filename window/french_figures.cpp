@@ -43,4 +43,17 @@ QString magnitudeText(const Magnitude& magnitude) {
              grouped(magnitude.digits.mid(1), true), withThousands(magnitude.exponent));
 }
 
+QString memoryText(quint64 bytes, bool roundDown) {
+    constexpr quint64 Mega = quint64{1} << 20;
+    constexpr quint64 TenthOfGiga = (quint64{1} << 30) / 10;
+    const auto inUnits = [&](quint64 unit) {
+        return roundDown ? bytes / unit : (bytes + unit - 1) / unit;
+    };
+    const quint64 tenths = inUnits(TenthOfGiga);
+    if (tenths >= 10) {
+        return QStringLiteral("%1,%2 Go").arg(withThousands(qint64(tenths / 10))).arg(tenths % 10);
+    }
+    return QStringLiteral("%1 Mo").arg(inUnits(Mega));
+}
+
 } // namespace window

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Figures written the French way for the window's reading aids: thousands
 // apart ("18 592 157"), counts of digits ("1 chiffre", "12 chiffres"),
-// ordinals ("1re", "3e") and orders of magnitude ("≈ 2,450 8 × 10^18 592 156").
+// ordinals ("1re", "3e"), orders of magnitude ("≈ 2,450 8 × 10^18 592 156")
+// and amounts of memory ("2,1 Go").
 #pragma once
 
 #include <QString>
@@ -18,5 +19,9 @@ QString digitCountText(qint64 digits);
 QString ordinalText(qint64 number);
 // "≈ 2,450 8 × 10^18 592 156": the mantissa's decimals grouped by three.
 QString magnitudeText(const Magnitude& magnitude);
+// An amount of memory: "2,1 Go" (tenths of 2^30 bytes) from one gigabyte on,
+// "850 Mo" (2^20 bytes) below; rounded up, or down with `roundDown`, so that
+// a need is never understated nor a supply overstated.
+QString memoryText(quint64 bytes, bool roundDown = false);
 
 } // namespace window

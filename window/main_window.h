@@ -44,6 +44,8 @@ public:
     void setProgramFolder(const QString& folder);
     // The user's home and documents folders; the system's unless set.
     void setUserFolders(const QString& home, const QString& documents);
+    // The memory that computations count on; the system's figure unless set.
+    void setAvailableMemory(std::optional<std::uint64_t> bytes) { availableMemory_ = bytes; }
     // How long a computation runs before its progress window shows.
     void setProgressDelay(std::chrono::milliseconds delay) { jobs_.setProgressDelay(delay); }
 
@@ -68,6 +70,7 @@ public:
     bool openWebPage(const QString& url) override;
     QDateTime now() const override;
     QString programFolder() const override;
+    std::optional<std::uint64_t> availableMemory() const override;
     QString homeFolder() const override;
     QString documentsFolder() override;
     bool exists(const QString& path) const override;
@@ -125,6 +128,7 @@ private:
     std::int32_t Precision = engine::LeastPrecision;
     QString programFolder_;
     QString homeFolder_;
+    std::optional<std::uint64_t> availableMemory_;
     QString documentsFolder_;
     window::JobRunner jobs_{*this};
 

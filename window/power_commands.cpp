@@ -8,15 +8,18 @@ namespace window {
 
 void powerCommand(Services& window) {
     Operands read{window.readField(Field::Text1), window.readField(Field::Text2)};
+    const auto resources = resourcesOf(window);
     runCalculation(window, Calculation::Power, read,
-                   [&] { return engine::operations::power(*read.a, *read.b); });
+                   [&] { return engine::operations::power(*read.a, *read.b, resources); });
 }
 
 void factorialCommand(Services& window) {
     Operands read{std::nullopt, window.readField(Field::Text2)};
     const QDateTime start = window.now();
-    auto calculated = runOperation(window, Calculation::Factorial,
-                                   [&] { return engine::operations::factorial(*read.b); });
+    const auto resources = resourcesOf(window);
+    auto calculated = runOperation(window, Calculation::Factorial, [&] {
+        return engine::operations::factorial(*read.b, resources);
+    });
     if (!calculated) {
         return; // the failure has been reported instead of a time, or the user stopped it
     }

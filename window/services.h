@@ -74,6 +74,11 @@ public:
     // Program folder: the folder that holds the program file.
     virtual QString programFolder() const = 0;
 
+    // Available memory: what the system says a computation can still take,
+    // in bytes (MemAvailable of /proc/meminfo, or the free pages where that
+    // is missing); none when it says nothing.
+    virtual std::optional<std::uint64_t> availableMemory() const = 0;
+
     // The user's folders and the file system, as the save finds its folder:
     // the home folder; the documents folder, made when it does not exist yet
     // (empty when the system names none); whether anything exists at `path`;

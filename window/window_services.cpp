@@ -5,6 +5,7 @@
 #include "window/commands.h"
 #include "window/number_field/number_field.h"
 #include "window/precision_field.h"
+#include "window/system_memory.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -148,6 +149,10 @@ void MainWindow::setProgramFolder(const QString& folder) {
 
 QString MainWindow::programFolder() const {
     return programFolder_.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder_;
+}
+
+std::optional<std::uint64_t> MainWindow::availableMemory() const {
+    return availableMemory_ ? availableMemory_ : window::systemAvailableMemory();
 }
 
 void MainWindow::setUserFolders(const QString& home, const QString& documents) {

@@ -5,7 +5,9 @@
 // after half a second, and stops on "Annuler" or when closed.
 #include "window_fixture.h"
 
+#include "engine/memory_estimate.h"
 #include "window/duration_text.h"
+#include "window/french_figures.h"
 #include "window/history/history.h"
 #include "window/history/history_window.h"
 
@@ -16,10 +18,12 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QtTest>
 
 #include <array>
+#include <tuple>
 
 namespace {
 
@@ -195,6 +199,41 @@ private slots:
                 field("Text3")->caretPosition() == power.size());
         click("Command12");
         QVERIFY(fieldText("Text1") == power && fieldText("Text3") == power);
+    }
+
+    // A computation that would need more memory than the system has is
+    // refused before it starts: the box gives both figures the French way,
+    // the need rounded up and the supply down; the result field keeps its text.
+    void memoryIsCountedFirst() {
+        const quint64 tenthOfGiga = (quint64{1} << 30) / 10;
+        // operands, available bytes, what the box says of both
+        const std::tuple<const char*, const char*, quint64, QString, QString> rows[] = {
+            {"2", "10000000", 10 << 20,
+             window::memoryText(engine::memory::powerBytes("2", 10000000, 3)), "10 Mo"},
+            {"7", "118000000", 300 << 20, "", "300 Mo"}};
+        for (const auto& [a, b, available, needed, supply] : rows) {
+            window().setAvailableMemory(available);
+            setField("Text1", a);
+            setField("Text2", b);
+            setField("Text3", "777");
+            const QList<SeenBox> seen = clickSeeing("Command5", 1);
+            QCOMPARE(seen.size(), 1);
+            const QRegularExpression box(
+                "^Ce calcul demanderait environ ([0-9]+ Mo|[0-9]+,[0-9] Go) de mémoire ; le "
+                "système en a (.*) de libre.\nLe résultat n'a pas été modifié.$");
+            const QRegularExpressionMatch match = box.match(seen[0].text);
+            QVERIFY2(match.hasMatch(), qPrintable(seen[0].text));
+            QVERIFY(needed.isEmpty() || match.captured(1) == needed);
+            QCOMPARE(match.captured(2), supply);
+            QCOMPARE(fieldText("Text3"), QStringLiteral("777"));
+        }
+        QCOMPARE(window::memoryText(13 * tenthOfGiga + 1) + " " +
+                     window::memoryText(13 * tenthOfGiga + tenthOfGiga / 2, true),
+                 QStringLiteral("1,4 Go 1,3 Go"));
+        window().setAvailableMemory(std::nullopt); // the system's own figure
+        setField("Text2", "10");
+        click("Command5");
+        QCOMPARE(fieldText("Text3"), QStringLiteral("282475249"));
     }
 
     // Each calculation that writes the result is kept; "Historique…" shows

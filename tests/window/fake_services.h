@@ -31,6 +31,7 @@ public:
     bool openWebPage(const QString&) override { return true; }
     QDateTime now() const override { return QDateTime(QDate(2026, 12, 6), QTime(9, 0)); }
     QString programFolder() const override { return {}; }
+    std::optional<std::uint64_t> availableMemory() const override { return {}; }
     QString homeFolder() const override { return {}; }
     QString documentsFolder() override { return {}; }
     bool exists(const QString&) const override { return false; }

@@ -59,12 +59,12 @@ struct Command {
 
 // clang-format off
 const Command Commands[] = {
-    {"a + b", "Command1", engine::operations::sum, "un point décimal au plus", "5", true, 0},
-    {"a - b", "Command2", engine::operations::difference, "un point décimal au plus", "-1", true, 0},
-    {"a * b", "Command3", engine::operations::product, "un point décimal au plus", "6", true, 0},
+    {"a + b", "Command1", [](Text a, Text b) { return engine::operations::sum(std::move(a), std::move(b)); }, "un point décimal au plus", "5", true, 0},
+    {"a - b", "Command2", [](Text a, Text b) { return engine::operations::difference(std::move(a), std::move(b)); }, "un point décimal au plus", "-1", true, 0},
+    {"a * b", "Command3", [](Text a, Text b) { return engine::operations::product(std::move(a), std::move(b)); }, "un point décimal au plus", "6", true, 0},
     {"a / b", "Command4", [](Text a, Text b) { return engine::operations::quotient(std::move(a), std::move(b), 50); },
      "un point décimal au plus", "0.66666666666666666666666666666666666666666666666666", true, 0},
-    {"a exposant (b)", "Command5", engine::operations::power, "b valant au plus 2147483647", "8", false, 0},
+    {"a exposant (b)", "Command5", [](Text a, Text b) { return engine::operations::power(std::move(a), std::move(b)); }, "b valant au plus 2147483647", "8", false, 0},
     {"b !", "Command6", [](Text, Text b) { return engine::operations::factorial(std::move(b)); },
      "b ! se calcule pour un nombre entier b de 0 à 9999", "6", false, 1}, // the time it took
     {"Ackerman(a, b)", "Command9", [](Text a, Text b) -> Outcome { return engine::operations::ackermann(std::move(a), std::move(b)); },
