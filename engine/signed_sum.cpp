@@ -23,7 +23,12 @@ using View = std::string_view;
 // (one more for a final carry), "-" first when `negative`: leading zeros of
 // the operands stay ("007" + "3" gives "010").
 Text sumOfDigits(View x, View y, bool negative) {
-    const limbs::Magnitude sum = limbs::add(limbs::toMagnitude(x), limbs::toMagnitude(y));
+    limbs::Magnitude first = limbs::toMagnitude(x);
+    limbs::Magnitude second = limbs::toMagnitude(y);
+    if (first.size() < second.size()) {
+        std::swap(first, second);
+    }
+    const limbs::Magnitude sum = limbs::add(std::move(first), second);
     return detail::signedDigits(negative, sum, std::max(x.size(), y.size()));
 }
 
@@ -50,12 +55,14 @@ Text subtractNaturals(View& x, View& y) {
     if (isZeroForm(x)) {
         return detail::withSign(true, y);
     }
-    const limbs::Magnitude first = limbs::toMagnitude(x);
-    const limbs::Magnitude second = limbs::toMagnitude(y);
-    if (limbs::compare(first, second) < 0) {
-        return detail::signedDigits(true, limbs::subtract(second, first));
+    limbs::Magnitude first = limbs::toMagnitude(x);
+    limbs::Magnitude second = limbs::toMagnitude(y);
+    const bool negative = limbs::compare(first, second) < 0;
+    if (negative) {
+        std::swap(first, second);
     }
-    return detail::signedDigits(false, limbs::subtract(first, second));
+    const limbs::Magnitude difference = limbs::subtract(std::move(first), second);
+    return detail::signedDigits(negative, difference);
 }
 
 enum class Operation { Add, Subtract };
