@@ -4,28 +4,17 @@
 // are usable and freed by either delete, the large ones start on a huge
 // page's boundary, a large block's memory goes back to the system when it
 // is freed, and a failure asks the new-handler before it throws.
+#include "process_status.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstring>
-#include <fstream>
 #include <new>
-#include <string>
 
 namespace {
 
 constexpr std::size_t kHugePage = std::size_t{2} << 20;
-
-// The process's resident memory, in bytes (VmRSS).
-std::uint64_t residentBytes() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.starts_with("VmRSS:")) {
-            return std::stoull(line.substr(6)) * 1024;
-        }
-    }
-    return 0;
-}
 
 TEST(LargeBlocksTest, BlocksAreUsableAlignedAndGivenBack) {
     for (const std::size_t size : {std::size_t{1}, std::size_t{4096}, kHugePage - 1, kHugePage,
@@ -46,9 +35,9 @@ TEST(LargeBlocksTest, BlocksAreUsableAlignedAndGivenBack) {
         constexpr std::size_t size = 8 * kHugePage;
         auto* block = static_cast<char*>(::operator new(size));
         std::memset(block, 3, size);
-        const std::uint64_t held = residentBytes();
+        const std::uint64_t held = process_status::bytes("VmRSS:");
         ::operator delete(block, size);
-        EXPECT_LT(residentBytes() + size / 2, held) << "round " << round;
+        EXPECT_LT(process_status::bytes("VmRSS:") + size / 2, held) << "round " << round;
     }
 }
 
