@@ -48,8 +48,8 @@ Text twoToThePowerLessThree(std::int32_t exponent) {
         Text power = PuisCalcul(two, exponent);
         return Moinsmoins(power, three);
     }
-    const limbs::Magnitude power = detail::power(limbs::Magnitude{2}, exponent);
-    return limbs::toDigits(limbs::subtract(power, limbs::Magnitude{3}));
+    return limbs::toDigits(
+        limbs::subtract(detail::power(limbs::Magnitude{2}, exponent), limbs::Magnitude{3}));
 }
 
 } // namespace

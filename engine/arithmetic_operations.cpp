@@ -14,57 +14,56 @@ namespace engine::operations {
 
 namespace {
 
-// Two operands brought to a common number of fractional digits: each is the
-// operand times ten to the power `digits`, written as an integer text with its
-// sign and any leading zeros. When neither operand has a fractional digit
-// other than "0", `digits` is 0 and the operands are the texts as they stand.
-struct FixedPoint {
-    Text a;
-    Text b;
-    std::int32_t digits = 0;
-};
+using engine::detail::WorkOperands;
 
-// The integer part of a copy of `operand`; `count` receives its number of
-// fractional digits (0 when they are all zeros).
-Text integerPart(const Text& operand, std::int32_t& count) {
-    Text copy = operand;
-    return Entdecimal(copy, count);
+// The number of fractional digits of an operand that are lined up: 0 when
+// they are all zeros.
+std::int32_t fractionDigits(std::string_view operand) {
+    std::int32_t count = 0;
+    engine::detail::integerPart(operand, count);
+    return count;
 }
 
-// The digits after the point of a copy of `operand` (Partdecimale).
-Text digitsAfterPoint(const Text& operand) {
-    Text copy = operand;
-    return Partdecimale(copy);
+// The operand times ten to the power `digits`, at least its number of
+// fractional digits: an integer text with its sign and any leading zeros,
+// made at its length at once.
+Text linedUp(std::string_view operand, std::int32_t digits) {
+    std::int32_t count = 0;
+    const std::string_view integer = engine::detail::integerPart(operand, count);
+    const std::size_t fraction = static_cast<std::size_t>(count);
+    Text text;
+    text.reserve(integer.size() + static_cast<std::size_t>(digits));
+    text += integer;
+    text += operand.substr(operand.size() - fraction);
+    text.append(static_cast<std::size_t>(digits - count), '0');
+    return text;
 }
 
-// The operands must be signed decimal numbers: what follows a point is digits.
-FixedPoint alignFractions(const Text& a, const Text& b) {
-    if (!DecimalYN(a) && !DecimalYN(b)) {
-        return {a, b, 0};
-    }
-    std::int32_t la = 0;
-    std::int32_t lb = 0;
-    const Text integerA = integerPart(a, la);
-    const Text integerB = integerPart(b, lb);
-    Text fa = la > 0 ? digitsAfterPoint(a) : Text();
-    Text fb = lb > 0 ? digitsAfterPoint(b) : Text();
-    const std::int32_t digits = std::max(la, lb);
-    fa.append(static_cast<std::size_t>(digits - la), '0');
-    fb.append(static_cast<std::size_t>(digits - lb), '0');
+// Runs `steps` on the operands brought to a common number of fractional
+// digits, `digits`: each is then the operand times ten to that power. When
+// neither operand has a fractional digit other than "0", `digits` is 0 and
+// the steps read the operands as they stand, without a copy. The operands
+// must be signed decimal numbers: what follows a point is digits.
+template <class Steps> Text onFixedPoint(const Text& a, const Text& b, Steps&& steps) {
+    const std::int32_t digits = std::max(fractionDigits(a), fractionDigits(b));
     if (digits == 0) {
-        return {a, b, 0};
+        WorkOperands operands(a, b);
+        return steps(operands, digits);
     }
-    return {integerA + fa, integerB + fb, digits};
+    const Text alignedA = linedUp(a, digits);
+    const Text alignedB = linedUp(b, digits);
+    WorkOperands operands(alignedA, alignedB);
+    return steps(operands, digits);
 }
 
 // The characters of a number text from its first significant digit, its
 // point not counted: the length of the value that a number text writes.
-std::size_t significantDigits(const Text& number) {
+std::size_t significantDigits(std::string_view number) {
     const auto first = number.find_first_of("123456789");
-    if (first == Text::npos) {
+    if (first == std::string_view::npos) {
         return 0;
     }
-    return number.size() - first - (number.find('.', first) == Text::npos ? 0 : 1);
+    return number.size() - first - (number.find('.', first) == std::string_view::npos ? 0 : 1);
 }
 
 // Refuses, before any digit work, a result that could be longer than the
@@ -94,28 +93,29 @@ template <class Steps> Outcome onSignedNumbers(Text a, Text b, Steps&& steps) {
     return outcome;
 }
 
-using Kernel = Text (*)(Text&, Text&);
+using Kernel = Text (*)(WorkOperands&);
 
 // The sum or difference of the two operands on the fixed-point frame, with
-// the steps of Plusplus or Moinsmoins on the aligned texts, which nothing
-// reads afterwards. It has at most one digit more than the longer operand,
-// or than its fraction.
+// the steps of Plusplus or Moinsmoins. It has at most one digit more than
+// the longer operand, or than its fraction.
 Outcome fixedPointOperation(Text a, Text b, Kernel kernel, const Resources& resources) {
     return onSignedNumbers(std::move(a), std::move(b), [&](const Text& x, const Text& y, Outcome&) {
-        FixedPoint operands = alignFractions(x, y);
-        requireShortEnough(std::max({significantDigits(operands.a), significantDigits(operands.b),
-                                     static_cast<std::size_t>(operands.digits)}) +
-                           1);
-        detail::requireMemory(memory::sumBytes(x, y, resources.callerBytesPerDigit), resources);
-        Text r = kernel(operands.a, operands.b);
-        if (operands.digits > 0) {
-            const bool negative = engine::detail::takeMinus(r);
-            r = engine::detail::withPoint(r, static_cast<std::size_t>(operands.digits));
-            if (negative) {
-                r.insert(0, 1, '-');
+        return onFixedPoint(x, y, [&](WorkOperands& operands, std::int32_t digits) {
+            requireShortEnough(
+                std::max({significantDigits(operands.first), significantDigits(operands.second),
+                          static_cast<std::size_t>(digits)}) +
+                1);
+            detail::requireMemory(memory::sumBytes(x, y, resources.callerBytesPerDigit),
+                                  resources);
+            Text r = kernel(operands);
+            if (digits > 0) {
+                std::string_view magnitude = r;
+                const bool negative = engine::detail::takeMinus(magnitude);
+                r = engine::detail::withPoint(magnitude, static_cast<std::size_t>(digits),
+                                              negative);
             }
-        }
-        return engine::detail::verified(std::move(r));
+            return engine::detail::verified(std::move(r));
+        });
     });
 }
 
@@ -140,9 +140,8 @@ Outcome product(Text a, Text b, const Resources& resources) {
         requireShortEnough(std::max(significantDigits(x) + significantDigits(y), fractions + 1));
         detail::requireMemory(
             memory::productBytes(x.size(), y.size(), resources.callerBytesPerDigit), resources);
-        Text workA = x;
-        Text workB = y;
-        return engine::detail::verified(engine::detail::mulmulSteps(workA, workB));
+        WorkOperands operands(x, y);
+        return engine::detail::verified(engine::detail::mulmulSteps(operands));
     });
 }
 
@@ -155,12 +154,16 @@ Outcome quotient(Text a, Text b, std::int32_t precision, const Resources& resour
                     memory::quotientBytes(x, y, precision, resources.callerBytesPerDigit),
                     resources);
             }
-            FixedPoint operands = alignFractions(x, y);
-            outcome.precision = precision;
-            Text raw = engine::detail::divdivSteps(operands.a, operands.b, *outcome.precision);
-            // A raw quotient can open with a "0" before its first digit (02.50);
-            // the normal form keeps it, so drop it here.
-            return engine::detail::verified(Paszerodebut(Zeronettoyage(raw)));
+            return onFixedPoint(x, y, [&](WorkOperands& operands, std::int32_t) {
+                outcome.precision = precision;
+                Text quotient = engine::detail::divdivSteps(operands, *outcome.precision);
+                // A raw quotient can open with a "0" before its first digit
+                // (02.50); the normal form keeps it, so drop it here.
+                std::string_view normal = quotient;
+                engine::detail::keepOnly(quotient, engine::detail::withoutZeroBeforeDigit(
+                                                       engine::detail::normalForm(normal)));
+                return engine::detail::verified(std::move(quotient));
+            });
         });
 }
 

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers shared by the engine's procedures on texts: digits, zero forms,
-// signs, and checked 32-bit lengths. (Which texts are numbers of which form:
-// engine/operand_grammar.h.)
+// signs, normal forms read through views, and checked 32-bit lengths. (Which
+// texts are numbers of which form: engine/operand_grammar.h.)
 #pragma once
 
 #include "engine/engine.h"
+#include "engine/limbs/magnitude.h"
 
 #include <cstdint>
 #include <string_view>
@@ -25,16 +26,16 @@ inline bool isDigit(char c) {
 }
 
 // "0", "" and "-0": the texts the kernels take for zero after normalisation.
-inline bool isZeroForm(const Text& text) {
+inline bool isZeroForm(std::string_view text) {
     return text.empty() || text == "0" || text == "-0";
 }
 
-inline bool startsWithMinus(const Text& text) {
-    return !text.empty() && text.front() == '-';
+inline bool startsWithMinus(std::string_view text) {
+    return text.starts_with('-');
 }
 
 // The first character, or '\0' for the empty text (which sorts before any other).
-inline char firstChar(const Text& text) {
+inline char firstChar(std::string_view text) {
     return text.empty() ? '\0' : text.front();
 }
 
@@ -52,39 +53,65 @@ inline void makeZeroIfBare(Text& text) {
     }
 }
 
-// Runs `steps` on copies of the two operands and then stores the copies back,
-// so that a variable passed as both operands is read correctly (it ends up
-// holding what the second operand became).
-template <class Steps> Text onCopies(Text& ent, Text& ent2, Steps&& steps) {
-    Text first = ent;
-    Text second = ent2;
-    Text result = steps(first, second);
-    ent = std::move(first);
-    ent2 = std::move(second);
-    return result;
-}
+// --- Views of number texts ----------------------------------------------------
+//
+// The procedures' rules, on views: the text procedures of engine.h run them on
+// their arguments, the commands straight on the fields' texts, which they
+// neither copy nor change. Where a procedure rewrites its argument, the view
+// is moved onto what it leaves there.
 
-// A point put into a digit text `fraction` digits from its right, with "0."
-// and zeros in front when the text has no more digits than that: "105" with
-// 2 gives "1.05", "5" with 2 gives "0.05".
-Text withPoint(const Text& digits, std::size_t fraction);
+// The normal form of Zeronettoyage: a part of `ent`, or "0". `ent` loses a
+// leading "+".
+std::string_view normalForm(std::string_view& ent);
 
-// Zeronettoyage of an operand (`ent` loses a leading "+"), refusing with
+// The normal form of an operand (`ent` loses a leading "+"), refusing with
 // NotANumber a "-" that stood after leading zeros ("0-5"), which the normal
 // form would otherwise turn into a sign.
-Text normalisedOperand(Text& ent);
+std::string_view normalisedOperand(std::string_view& ent);
 
 // Removes a leading "-" from `text`; true when there was one.
-inline bool takeMinus(Text& text) {
+inline bool takeMinus(std::string_view& text) {
     if (!startsWithMinus(text)) {
         return false;
     }
-    text.erase(0, 1);
+    text.remove_prefix(1);
     return true;
 }
 
-// Normalises both operands in place and removes the "-" of each; true when
-// exactly one of them was negative.
-bool normaliseAndTakeSigns(Text& ent, Text& ent2);
+// Normalises both operands and removes the "-" of each; true when exactly one
+// of them was negative.
+bool normaliseAndTakeSigns(std::string_view& ent, std::string_view& ent2);
+
+// Entdecimal: the text before the first point (or the whole text), with `nb`
+// the number of characters after it; an all-zero fraction leaves `ent`
+// together with its point, and then `nb` is 0.
+std::string_view integerPart(std::string_view& ent, std::int32_t& nb);
+
+// SansVirgule: the text without its points, which is `ent` itself when it
+// has none, and otherwise made in `made`; `ent` changes as in integerPart,
+// and loses a point that ends it.
+std::string_view withoutPoints(std::string_view& ent, Text& made);
+
+// Paszerodebut: without one leading "0" that stands before a digit 1 to 9.
+std::string_view withoutZeroBeforeDigit(std::string_view ent);
+
+// Makes `text` hold `part` alone: a part of `text` is kept in place, anything
+// else is copied in.
+void keepOnly(Text& text, std::string_view part);
+
+// --- Result texts ---------------------------------------------------------------
+
+// `digits` with a "-" before it when `negative`, made at its length at once.
+Text withSign(bool negative, std::string_view digits);
+
+// The digits of `value` as limbs::toDigits writes them, with a "-" before them
+// when `negative`, made at their length at once.
+Text signedDigits(bool negative, limbs::LimbSpan value, std::size_t minDigits = 1);
+
+// A point put into a digit text `fraction` digits from its right, with "0."
+// and zeros in front when the text has no more digits than that: "105" with
+// 2 gives "1.05", "5" with 2 gives "0.05"; a "-" before it all when
+// `negative`.
+Text withPoint(std::string_view digits, std::size_t fraction, bool negative = false);
 
 } // namespace engine::detail

@@ -87,15 +87,18 @@ std::int32_t precisionForDigits(std::int32_t& precision) {
     return precision;
 }
 
-// The quotient of dividend * 10^precision by the divisor, written as
-// `layout` says (see short_division.h); true when it is exact. A one-limb
-// divisor divides the text itself in one pass; a longer one takes the limb
-// division, whose quotient is then written out.
-bool quotientDigits(const Text& dividend, const Text& divisor, std::size_t precision,
-                    const limbs::QuotientLayout& layout) {
+// The quotient of dividend * 10^precision by the divisor, written where
+// `makeText()` says (see short_division.h's layout); true when it is exact.
+// `makeText` makes the text that the quotient goes into: a one-limb divisor
+// divides the dividend's text in one pass straight into it; a longer one
+// takes the limb division first, so that the text is made only once that
+// has given back its memory, and then written out.
+template <class MakeText>
+bool quotientDigits(std::string_view dividend, std::string_view divisor, std::size_t precision,
+                    MakeText&& makeText) {
     if (divisor.size() <= limbs::kLimbDigits) {
-        const auto small = static_cast<limbs::Limb>(std::stoul(divisor));
-        return limbs::divideDigitsBySmall(dividend, precision, small, layout) == 0;
+        const limbs::Magnitude small = limbs::toMagnitude(divisor);
+        return limbs::divideDigitsBySmall(dividend, precision, small.front(), makeText()) == 0;
     }
     limbs::Division division;
     {
@@ -103,6 +106,7 @@ bool quotientDigits(const Text& dividend, const Text& divisor, std::size_t preci
             limbs::shiftDecimal(limbs::toMagnitude(dividend), precision);
         division = limbs::divide(scaled, limbs::toMagnitude(divisor));
     }
+    const limbs::QuotientLayout layout = makeText();
     // The quotient has at most as many digits as the dividend's positions
     // from the layout's skip on; its point goes in afterwards.
     const std::size_t digits = dividend.size() + precision - layout.skip;
@@ -124,14 +128,19 @@ bool quotientDigits(const Text& dividend, const Text& divisor, std::size_t preci
 // at all when it already ends with the dividend's last digit (60 / 3 gives
 // "20"). The fraction stops after the precision's digits, cut, not rounded.
 // All of it is the quotient of dividend * 10^P by the divisor, written
-// straight into the text it is returned in.
-Text longDivision(const Text& dividend, const Text& divisor, std::int32_t& precisionUsed) {
+// straight into the text it is returned in, after a "-" when `negative`.
+Text longDivision(std::string_view dividend, std::string_view divisor, std::int32_t& precisionUsed,
+                  bool negative) {
+    const std::size_t sign = negative ? 1 : 0;
     if (dividend == "0") {
         // A dividend of zeros that stood behind a "-" ends at once, before the
         // precision is looked at: the first partial dividend is already zero.
-        return dividend.size() < divisor.size()
-                   ? "0." + Text(divisor.size() - dividend.size() - 1, '0') + "0"
-                   : Text("0");
+        Text zero(sign, '-');
+        if (dividend.size() < divisor.size()) {
+            zero += "0.";
+            zero.append(divisor.size() - dividend.size() - 1, '0');
+        }
+        return zero + "0";
     }
     const std::int32_t precision = precisionForDigits(precisionUsed);
     if (precision > MaxResultDigits) {
@@ -142,20 +151,26 @@ Text longDivision(const Text& dividend, const Text& divisor, std::int32_t& preci
     // before the integer part's are zeros.
     const bool shorter = dividend.size() < divisor.size();
     const std::size_t integerLength = shorter ? 1 : dividend.size() - divisor.size() + 1;
-    Text text(integerLength + 1 + fractionLength, '0');
-    const limbs::QuotientLayout layout =
-        shorter ? limbs::QuotientLayout{text.data() + 2, dividend.size(),
-                                        dividend.size() + fractionLength}
-                : limbs::QuotientLayout{text.data(), divisor.size() - 1, dividend.size()};
-    const bool exact = quotientDigits(dividend, divisor, fractionLength, layout);
-    text[integerLength] = '.';
+    Text text;
+    const bool exact = quotientDigits(dividend, divisor, fractionLength, [&] {
+        text.assign(sign + integerLength + 1 + fractionLength, '0');
+        if (negative) {
+            text.front() = '-';
+        }
+        char* const digits = text.data() + sign;
+        return shorter ? limbs::QuotientLayout{digits + 2, dividend.size(),
+                                               dividend.size() + fractionLength}
+                       : limbs::QuotientLayout{digits, divisor.size() - 1, dividend.size()};
+    });
+    const std::size_t point = sign + integerLength;
+    text[point] = '.';
     if (exact) {
         // Long division stops at the first digit that leaves no remainder
         // and writes one surplus "0" after it, or nothing more when that
         // digit ends the integer part.
         const std::size_t last = text.find_last_not_of('0');
-        if (!shorter && last == integerLength && text[integerLength - 1] == '0') {
-            text.resize(integerLength);
+        if (!shorter && last == point && text[point - 1] == '0') {
+            text.resize(point);
         } else {
             text.resize(last + 1);
             text += '0';
@@ -166,32 +181,30 @@ Text longDivision(const Text& dividend, const Text& divisor, std::int32_t& preci
 
 } // namespace
 
-// The steps of Divdiv on its own two variables (see Divdiv).
-Text detail::divdivSteps(Text& ent, Text& ent2, std::int32_t& precision) {
+// The steps of Divdiv (see Divdiv).
+Text detail::divdivSteps(WorkOperands& operands, std::int32_t& precision) {
+    std::string_view& ent = operands.first;
+    std::string_view& ent2 = operands.second;
     const bool negative = detail::normaliseAndTakeSigns(ent, ent2);
     requireForm(ent, NumberForm::Digits);
     requireForm(ent2, NumberForm::Digits);
 
     const bool dividendZero = detail::isZeroForm(ent);
     if (!dividendZero && !detail::isZeroForm(ent2)) {
-        ent2 = Zeronettoyage(ent2);
-        ent = Zeronettoyage(ent);
+        ent2 = detail::normalForm(ent2);
+        ent = detail::normalForm(ent);
     }
     // A divisor of zero is refused whatever the dividend, also when its zeros
     // stood behind a "-" ("-00").
-    Text divisorValue = ent2;
-    if (detail::isZeroForm(Zeronettoyage(divisorValue))) {
+    std::string_view divisorValue = ent2;
+    if (detail::isZeroForm(detail::normalForm(divisorValue))) {
         return kDivisionImpossible;
     }
 
-    Text quotient = "0";
-    if (!dividendZero) {
-        quotient = longDivision(ent, ent2, precision);
+    if (dividendZero) {
+        return negative ? "-0" : "0";
     }
-    if (negative) {
-        quotient.insert(0, 1, '-');
-    }
-    return quotient;
+    return longDivision(ent, ent2, precision, negative);
 }
 
 // The raw quotient of two signed integer texts (see longDivision for its
@@ -199,8 +212,8 @@ Text detail::divdivSteps(Text& ent, Text& ent2, std::int32_t& precision) {
 // impossible" for a zero divisor. Both arguments are left normalised and
 // without "-". A precision below 50 is raised to 50 in `precision` itself.
 Text Divdiv(Text& ent, Text& ent2, std::int32_t& precision) {
-    return detail::onCopies(ent, ent2, [&](Text& dividend, Text& divisor) {
-        return detail::divdivSteps(dividend, divisor, precision);
+    return detail::onArguments(ent, ent2, [&](detail::WorkOperands& operands) {
+        return detail::divdivSteps(operands, precision);
     });
 }
 

@@ -2,9 +2,10 @@
 // Each command's peak as the larger of its phases: the digit work (the limbs
 // of the operands and of the result, and what the kernel holds beside them:
 // multiplyBytes and squareBytes of multiply.h count the transforms'
-// buffers), and the text work after it (the result's text and the copies
-// that the text procedures make of it). The operands' texts are held
-// throughout, each twice: as the command took it and as its work copy.
+// buffers), and the text work after it (the result's text, and the copy
+// that placing a point makes of it). The operands' texts are held
+// throughout, as the command took them; the steps read them in place, and
+// copy them only to line up fractions or to take a product's points out.
 #include "engine/memory_estimate.h"
 
 #include "engine/engine.h"
@@ -25,6 +26,9 @@ using limbs::kLimbDigits;
 // What any computation holds, however short: small vectors and texts, and
 // the tables of the transforms' short stages.
 constexpr Bytes kSmallWork = Bytes{1} << 20;
+// What a computation in one pass over the digits holds beside its texts:
+// the pieces that it hands to the threads.
+constexpr Bytes kOnePassWork = Bytes{64} << 10;
 
 Bytes limbsOf(std::uint64_t digits) {
     return (digits + kLimbDigits - 1) / kLimbDigits;
@@ -55,6 +59,12 @@ struct Aligned {
     std::uint64_t a;
     std::uint64_t b;
 };
+
+// Whether the operands are copied to line up their fractions: when one of
+// them has a point.
+bool linedUp(std::string_view a, std::string_view b) {
+    return a.find('.') != std::string_view::npos || b.find('.') != std::string_view::npos;
+}
 
 Aligned aligned(std::string_view a, std::string_view b) {
     const auto fraction = [](std::string_view text) {
@@ -104,7 +114,9 @@ Bytes sumBytes(std::string_view a, std::string_view b, double callerBytesPerDigi
     const auto [aLength, bLength] = aligned(a, b);
     const std::uint64_t result = std::max(aLength, bLength) + 1;
     const Bytes digitWork = limbBytes(aLength) + limbBytes(bLength) + limbBytes(result);
-    const Bytes texts = 2 * (a.size() + b.size()) + 2 * result;
+    // The operands as taken and lined up; the result, and its copy with a point.
+    const Bytes texts = linedUp(a, b) ? a.size() + b.size() + aLength + bLength + 2 * result
+                                      : a.size() + b.size() + result;
     return texts + digitWork + kSmallWork + callerShare(result, callerBytesPerDigit);
 }
 
@@ -113,7 +125,8 @@ Bytes productBytes(std::uint64_t aLength, std::uint64_t bLength, double callerBy
     const Bytes digitWork = limbBytes(aLength) + limbBytes(bLength) +
                             limbs::multiplyBytes(limbsOf(aLength), limbsOf(bLength));
     const Bytes textWork = 2 * result + limbBytes(result);
-    const Bytes operands = 2 * (aLength + bLength) + std::max(aLength, bLength);
+    // As taken, and without their points.
+    const Bytes operands = 2 * (aLength + bLength);
     return operands + std::max(digitWork, textWork) + kSmallWork +
            callerShare(result, callerBytesPerDigit);
 }
@@ -123,12 +136,18 @@ Bytes quotientBytes(std::string_view a, std::string_view b, std::int32_t precisi
     const auto [aLength, bLength] = aligned(a, b);
     const auto places = static_cast<std::uint64_t>(std::max(precision, engine::LeastPrecision));
     const std::uint64_t result = aLength + places + 2;
-    const Bytes digitWork = bLength <= kLimbDigits ? 0 : divisionBytes(aLength + places, bLength);
-    // The raw quotient's text and the copies that its normal form makes.
-    const Bytes textWork = 4 * result;
-    // As taken and as work copies, the latter with the zeros that line them up.
-    const Bytes operands = 2 * (a.size() + b.size()) + (aLength - a.size()) + (bLength - b.size());
-    return operands + digitWork + textWork + kSmallWork + callerShare(result, callerBytesPerDigit);
+    // As taken and, when a point is found, lined up.
+    const Bytes operands = a.size() + b.size() + (linedUp(a, b) ? aLength + bLength : 0);
+    const Bytes callerBytes = callerShare(result, callerBytesPerDigit);
+    if (bLength <= kLimbDigits) {
+        // The quotient by one limb, written straight into its text.
+        return operands + result + kOnePassWork + callerBytes;
+    }
+    // The raw quotient's text is made once the division has given back its
+    // work, and written from the quotient's limbs beside the remainder's.
+    const Bytes textWork = result + limbBytes(result) + limbBytes(bLength);
+    return operands + std::max(divisionBytes(aLength + places, bLength), textWork) + kSmallWork +
+           callerBytes;
 }
 
 Bytes powerBytes(std::string_view base, std::int64_t exponent, double callerBytesPerDigit) {

@@ -17,49 +17,48 @@ namespace engine {
 namespace {
 
 // The product of two digit texts (leading zeros allowed), without leading
-// zeros: "0" for a zero product. Equal operands are squared.
-Text productOfDigits(const Text& a, const Text& b) {
-    const limbs::Magnitude x = limbs::toMagnitude(a);
-    const limbs::Magnitude y = limbs::toMagnitude(b);
-    return limbs::toDigits(x == y ? limbs::square(x) : limbs::multiply(x, y));
+// zeros: "0" for a zero product; "-" first when `negative`. Equal operands
+// are squared. The operands' limbs are given up before the text is written.
+Text productOfDigits(std::string_view a, std::string_view b, bool negative) {
+    limbs::Magnitude product;
+    {
+        const limbs::Magnitude x = limbs::toMagnitude(a);
+        const limbs::Magnitude y = limbs::toMagnitude(b);
+        product = x == y ? limbs::square(x) : limbs::multiply(x, y);
+    }
+    return detail::signedDigits(negative, product);
 }
 
 } // namespace
 
-// The steps of Mulmul on its own two variables (see Mulmul).
-Text detail::mulmulSteps(Text& ent, Text& ent2) {
+// The steps of Mulmul (see Mulmul).
+Text detail::mulmulSteps(WorkOperands& operands) {
+    std::string_view& ent = operands.first;
+    std::string_view& ent2 = operands.second;
     const bool negative = detail::normaliseAndTakeSigns(ent, ent2);
     requireForm(ent, NumberForm::UnsignedDecimal);
     requireForm(ent2, NumberForm::UnsignedDecimal);
-
-    Text product = "0";
-    if (!detail::isZeroForm(ent) && !detail::isZeroForm(ent2)) {
-        std::int32_t firstDecimals = 0;
-        std::int32_t secondDecimals = 0;
-        Entdecimal(ent, firstDecimals);
-        Entdecimal(ent2, secondDecimals);
-        const std::int32_t total = detail::checkedAdd(firstDecimals, secondDecimals);
-        if (total > 0) {
-            ent = SansVirgule(ent);
-            ent2 = SansVirgule(ent2);
-        }
-        product = productOfDigits(ent, ent2);
-        if (total > 0) {
-            product = detail::withPoint(product, static_cast<std::size_t>(total));
-        }
+    if (detail::isZeroForm(ent) || detail::isZeroForm(ent2)) {
+        return negative ? "-0" : "0";
     }
-    if (negative) {
-        product.insert(0, 1, '-');
+    std::int32_t firstDecimals = 0;
+    std::int32_t secondDecimals = 0;
+    detail::integerPart(ent, firstDecimals);
+    detail::integerPart(ent2, secondDecimals);
+    const std::int32_t total = detail::checkedAdd(firstDecimals, secondDecimals);
+    if (total == 0) {
+        // The usual product, of two integers: its text made once, sign and all.
+        return productOfDigits(ent, ent2, negative);
     }
-    // A fraction of zeros goes with its point; a product without a point,
-    // the usual one, is left as it is rather than copied.
-    if (product.find('.') != Text::npos) {
-        std::int32_t fraction = 0;
-        Text integerPart = Entdecimal(product, fraction);
-        if (fraction == 0) {
-            product = std::move(integerPart);
-        }
-    }
+    ent = detail::withoutPoints(ent, operands.made[0]);
+    ent2 = detail::withoutPoints(ent2, operands.made[1]);
+    Text product = detail::withPoint(productOfDigits(ent, ent2, false),
+                                     static_cast<std::size_t>(total), negative);
+    // A fraction of zeros goes with its point.
+    std::string_view whole = product;
+    std::int32_t fraction = 0;
+    detail::integerPart(whole, fraction);
+    product.resize(whole.size());
     return product;
 }
 
@@ -113,7 +112,7 @@ Text MulCalcul(Text& ent, const std::int32_t& lk) {
 // Both arguments are left in their normal form without "-" and, when the
 // product was not zero and had decimals, without their point.
 Text Mulmul(Text& ent, Text& ent2) {
-    return detail::onCopies(ent, ent2, detail::mulmulSteps);
+    return detail::onArguments(ent, ent2, detail::mulmulSteps);
 }
 
 } // namespace engine

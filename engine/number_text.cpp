@@ -28,38 +28,47 @@ bool DecimalYN(const Text& ent) {
     return ent.find('.') != Text::npos;
 }
 
-Text Paszerodebut(const Text& ent) {
+std::string_view detail::withoutZeroBeforeDigit(std::string_view ent) {
     if (ent.size() >= 2 && ent[0] == '0' && ent[1] >= '1' && ent[1] <= '9') {
-        return ent.substr(1);
+        ent.remove_prefix(1);
     }
     return ent;
+}
+
+Text Paszerodebut(const Text& ent) {
+    return Text(detail::withoutZeroBeforeDigit(ent));
 }
 
 // The normal form. A text without a point loses its leading zeros unless it
 // starts with "-"; a text with a point keeps its form unless nothing but zeros
 // follows the point, and then what stood before the point is returned as it
 // stood. A text of zeros and points alone is "0" (or what precedes its point).
-Text Zeronettoyage(Text& ent) {
+std::string_view detail::normalForm(std::string_view& ent) {
     if (ent.starts_with('+')) {
-        ent.erase(0, 1);
+        ent.remove_prefix(1);
+    }
+    if (const auto point = ent.find('.'); point != std::string_view::npos) {
+        return ent.find_first_not_of('0', point + 1) == std::string_view::npos
+                   ? ent.substr(0, point)
+                   : ent;
+    }
+    if (ent.find_first_not_of('0') == std::string_view::npos) {
+        return "0";
     }
     std::size_t leadingZeros = 0;
     while (leadingZeros + 1 < ent.size() && ent[leadingZeros] == '0') {
         ++leadingZeros;
     }
-    Text result = ent.substr(leadingZeros);
-    if (ent.find_first_not_of("0.") == Text::npos) {
-        result = "0";
+    return ent.substr(leadingZeros);
+}
+
+Text Zeronettoyage(Text& ent) {
+    std::string_view view = ent;
+    Text normal(detail::normalForm(view));
+    if (view.size() < ent.size()) {
+        ent.erase(0, 1);
     }
-    const auto point = ent.find('.');
-    if (point != Text::npos) {
-        if (ent.find_first_not_of('0', point + 1) == Text::npos) {
-            result = ent.substr(0, point);
-        } else {
-            result = ent;
-        }
-    }
-    return result;
+    return normal;
 }
 
 bool Compnb(const Text& ent, const Text& ent2) {

@@ -17,105 +17,112 @@ namespace {
 
 using detail::isZeroForm;
 using detail::startsWithMinus;
+using View = std::string_view;
 
 // The digits of x + y for two digit texts, as long as the longer of them
-// (one more for a final carry): leading zeros of the operands stay ("007" +
-// "3" gives "010").
-Text sumOfDigits(const Text& x, const Text& y) {
-    const limbs::Magnitude sum = limbs::add(limbs::toMagnitude(x), limbs::toMagnitude(y));
-    return limbs::toDigits(sum, std::max(x.size(), y.size()));
-}
-
-// x + y for two natural texts, each normalised in place first; a zero x
-// gives y as it stands.
-Text addNaturals(Text& x, Text& y) {
-    x = Zeronettoyage(x);
-    y = Zeronettoyage(y);
-    if (isZeroForm(x)) {
-        return y;
+// (one more for a final carry), "-" first when `negative`: leading zeros of
+// the operands stay ("007" + "3" gives "010").
+Text sumOfDigits(View x, View y, bool negative) {
+    limbs::Magnitude first = limbs::toMagnitude(x);
+    limbs::Magnitude second = limbs::toMagnitude(y);
+    if (first.size() < second.size()) {
+        std::swap(first, second);
     }
-    return sumOfDigits(x, y);
+    const limbs::Magnitude sum = limbs::add(std::move(first), second);
+    return detail::signedDigits(negative, sum, std::max(x.size(), y.size()));
 }
 
-// x - y for two natural texts, each normalised in place first: a zero y gives
-// x, a zero x gives -y; otherwise one comparison of the magnitudes, and the
+// x + y for two natural texts, each normalised first, "-" first when
+// `negative`; a zero x gives y as it stands.
+Text addNaturals(View& x, View& y, bool negative) {
+    x = detail::normalForm(x);
+    y = detail::normalForm(y);
+    if (isZeroForm(x)) {
+        return detail::withSign(negative, y);
+    }
+    return sumOfDigits(x, y, negative);
+}
+
+// x - y for two natural texts, each normalised first: a zero y gives x, a
+// zero x gives -y; otherwise one comparison of the magnitudes, and the
 // difference without leading zeros ("0" for equal ones, never "-0").
-Text subtractNaturals(Text& x, Text& y) {
-    x = Zeronettoyage(x);
-    y = Zeronettoyage(y);
+Text subtractNaturals(View& x, View& y) {
+    x = detail::normalForm(x);
+    y = detail::normalForm(y);
     if (isZeroForm(y)) {
-        return x;
+        return Text(x);
     }
     if (isZeroForm(x)) {
-        return "-" + y;
+        return detail::withSign(true, y);
     }
-    const limbs::Magnitude first = limbs::toMagnitude(x);
-    const limbs::Magnitude second = limbs::toMagnitude(y);
-    if (limbs::compare(first, second) < 0) {
-        return "-" + limbs::toDigits(limbs::subtract(second, first));
+    limbs::Magnitude first = limbs::toMagnitude(x);
+    limbs::Magnitude second = limbs::toMagnitude(y);
+    const bool negative = limbs::compare(first, second) < 0;
+    if (negative) {
+        std::swap(first, second);
     }
-    return limbs::toDigits(limbs::subtract(first, second));
+    const limbs::Magnitude difference = limbs::subtract(std::move(first), second);
+    return detail::signedDigits(negative, difference);
 }
 
 enum class Operation { Add, Subtract };
 
-// The steps of Plusplus and Moinsmoins on their own two variables. Both are
-// normalised in place and must then be signed integer texts (NotANumber
-// otherwise). The sign table leaves in each variable the magnitude it
-// contributed; "-007" + "-3" keeps the zeros of its operand ("-010").
-Text signedSum(Text& ent, Text& ent2, Operation operation) {
+// The steps of Plusplus and Moinsmoins. Both operands are normalised and
+// must then be signed integer texts (NotANumber otherwise). The sign table
+// leaves in each view the magnitude it contributed; "-007" + "-3" keeps the
+// zeros of its operand ("-010").
+Text signedSum(View& ent, View& ent2, Operation operation) {
     ent = detail::normalisedOperand(ent);
     ent2 = detail::normalisedOperand(ent2);
     requireForm(ent, NumberForm::SignedDigits);
     requireForm(ent2, NumberForm::SignedDigits);
     if (operation == Operation::Add && isZeroForm(ent)) {
-        return ent2;
+        return Text(ent2);
     }
     if (operation == Operation::Subtract && isZeroForm(ent2)) {
-        return ent;
+        return Text(ent);
     }
     if (operation == Operation::Subtract && isZeroForm(ent)) {
-        return startsWithMinus(ent2) ? ent2.substr(1) : "-" + ent2;
+        return startsWithMinus(ent2) ? Text(ent2.substr(1)) : detail::withSign(true, ent2);
     }
     const bool firstNegative = detail::takeMinus(ent);
     const bool secondNegative = detail::takeMinus(ent2);
     if (operation == Operation::Add) {
         if (firstNegative == secondNegative) {
-            const Text sum = sumOfDigits(ent, ent2);
-            return firstNegative ? "-" + sum : sum;
+            return sumOfDigits(ent, ent2, firstNegative);
         }
         return firstNegative ? subtractNaturals(ent2, ent) : subtractNaturals(ent, ent2);
     }
     if (firstNegative == secondNegative) {
-        // -a - -b is b - a: the variables swap their magnitudes.
+        // -a - -b is b - a: the operands swap their magnitudes.
         if (firstNegative) {
             std::swap(ent, ent2);
         }
         return subtractNaturals(ent, ent2);
     }
-    return firstNegative ? "-" + addNaturals(ent, ent2) : addNaturals(ent2, ent);
+    return firstNegative ? addNaturals(ent, ent2, true) : addNaturals(ent2, ent, false);
 }
 
 } // namespace
 
-Text detail::plusplusSteps(Text& ent, Text& ent2) {
-    Text sum = signedSum(ent, ent2, Operation::Add);
+Text detail::plusplusSteps(WorkOperands& operands) {
+    Text sum = signedSum(operands.first, operands.second, Operation::Add);
     makeZeroIfBare(sum);
     return sum;
 }
 
-Text detail::moinsmoinsSteps(Text& ent, Text& ent2) {
-    Text difference = signedSum(ent, ent2, Operation::Subtract);
+Text detail::moinsmoinsSteps(WorkOperands& operands) {
+    Text difference = signedSum(operands.first, operands.second, Operation::Subtract);
     makeZeroIfBare(difference);
     return difference;
 }
 
 Text Plusplus(Text& ent, Text& ent2) {
-    return detail::onCopies(ent, ent2, detail::plusplusSteps);
+    return detail::onArguments(ent, ent2, detail::plusplusSteps);
 }
 
 Text Moinsmoins(Text& ent, Text& ent2) {
-    return detail::onCopies(ent, ent2, detail::moinsmoinsSteps);
+    return detail::onArguments(ent, ent2, detail::moinsmoinsSteps);
 }
 
 } // namespace engine

@@ -158,26 +158,40 @@ Limb borrowFrom(Limb* r, std::size_t n, Limb borrow) {
     return borrow;
 }
 
+Magnitude add(Magnitude&& a, LimbSpan b) {
+    if (a.size() < b.size()) {
+        return add(LimbSpan(a), b);
+    }
+    const Limb carry = addInPlace(a.data(), b.data(), b.size());
+    if (carryInto(a.data() + b.size(), a.size() - b.size(), carry) != 0) {
+        a.reserve(a.size() + 1);
+        a.push_back(1);
+    }
+    trim(a);
+    return std::move(a);
+}
+
 Magnitude add(LimbSpan a, LimbSpan b) {
     if (a.size() < b.size()) {
         std::swap(a, b);
     }
-    Magnitude sum(a.begin(), a.end());
-    sum.push_back(0);
-    const Limb carry = addInPlace(sum.data(), b.data(), b.size());
-    carryInto(sum.data() + b.size(), sum.size() - b.size(), carry);
-    trim(sum);
-    return sum;
+    Magnitude sum;
+    sum.reserve(a.size() + 1);
+    sum.assign(a.begin(), a.end());
+    return add(std::move(sum), b);
+}
+
+Magnitude subtract(Magnitude&& larger, LimbSpan smaller) {
+    CALC_EXPENSIVE_ASSERT(compare(larger, smaller) >= 0);
+    smaller = trimmed(smaller);
+    const Limb borrow = subtractInPlace(larger.data(), smaller.data(), smaller.size());
+    borrowFrom(larger.data() + smaller.size(), larger.size() - smaller.size(), borrow);
+    trim(larger);
+    return std::move(larger);
 }
 
 Magnitude subtract(LimbSpan larger, LimbSpan smaller) {
-    CALC_EXPENSIVE_ASSERT(compare(larger, smaller) >= 0);
-    smaller = trimmed(smaller);
-    Magnitude difference(larger.begin(), larger.end());
-    const Limb borrow = subtractInPlace(difference.data(), smaller.data(), smaller.size());
-    borrowFrom(difference.data() + smaller.size(), difference.size() - smaller.size(), borrow);
-    trim(difference);
-    return difference;
+    return subtract(Magnitude(larger.begin(), larger.end()), smaller);
 }
 
 Magnitude multiplyBySmall(LimbSpan value, Limb factor) {

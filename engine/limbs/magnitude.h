@@ -54,6 +54,11 @@ int compare(LimbSpan a, LimbSpan b);
 Magnitude add(LimbSpan a, LimbSpan b);
 // larger - smaller; larger must not be below smaller.
 Magnitude subtract(LimbSpan larger, LimbSpan smaller);
+// The same, worked out in the limbs of `a` or `larger`, which the caller
+// gives up: no second vector as long (a sum longer than `a` takes one limb
+// more, and a shorter `a` a new vector).
+Magnitude add(Magnitude&& a, LimbSpan b);
+Magnitude subtract(Magnitude&& larger, LimbSpan smaller);
 // value * factor, factor below kLimbBase.
 Magnitude multiplyBySmall(LimbSpan value, Limb factor);
 // value * 10^digits.

@@ -11,6 +11,7 @@
 #include "engine/engine.h"
 #include "engine/memory_estimate.h"
 #include "engine/operations.h"
+#include "process_status.h"
 
 #include <gmpxx.h>
 #include <gtest/gtest.h>
@@ -22,7 +23,6 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <functional>
 #include <malloc.h>
 #include <new>
@@ -89,17 +89,6 @@ Text digits(std::size_t count, unsigned seed) {
     return text;
 }
 
-// The bytes of address space the process has mapped (VmSize).
-std::uint64_t mappedBytes() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.starts_with("VmSize:")) {
-            return std::stoull(line.substr(7)) * 1024;
-        }
-    }
-    return 0;
-}
-
 // A product whose transforms run the two primes on two threads, and its
 // value from GMP, worked out before any child starts.
 struct Afterwards {
@@ -120,7 +109,7 @@ int exitStatusUnderLimit(std::uint64_t room, const Afterwards& afterwards,
     std::fflush(nullptr);
     const pid_t child = fork();
     if (child == 0) {
-        const rlimit limit{mappedBytes() + room, RLIM_INFINITY};
+        const rlimit limit{process_status::bytes("VmSize:") + room, RLIM_INFINITY};
         setrlimit(RLIMIT_AS, &limit);
         int status = 3;
         try {
