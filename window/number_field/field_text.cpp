@@ -53,6 +53,10 @@ TextChange FieldText::apply(qsizetype position, const QString& removed, const QS
         text_ = inserted;
     } else if (inserted.isEmpty()) {
         text_.remove(position, removed.size());
+    } else if (removed.isEmpty() && position == text_.size()) {
+        // Appended, the text's buffer grows where it stands when it is full;
+        // an insertion, even at the end, would copy the whole text.
+        text_.append(inserted);
     } else if (removed.isEmpty()) {
         text_.insert(position, inserted);
     } else {
