@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/number_field/field_text.h"
 
+#include "window/number_field/long_text.h"
+
 namespace window {
 
 QString FieldText::selectedText() const {
@@ -12,6 +14,13 @@ void FieldText::setText(const QString& text) {
     caret_ = 0;
     anchor_ = 0;
     history_.clear();
+}
+
+void FieldText::setUtf8(std::string_view utf8) {
+    history_.clear(); // first: its edits may share the text's buffer
+    assignUtf8(text_, utf8);
+    caret_ = 0;
+    anchor_ = 0;
 }
 
 void FieldText::moveCaret(qsizetype to, bool keepAnchor) {
