@@ -67,6 +67,34 @@ private slots:
             }
         }
     }
+
+    // Edits of a long text, held alone or shared with a copy, its buffer
+    // full or with room, as Qt makes them; the copy stays as it was.
+    void splicesAsQtDoes() {
+        const QString digits = repeatedTo(u"1234567890", Long);
+        // position, characters removed, characters inserted
+        const std::tuple<qsizetype, qsizetype, QString> edits[] = {
+            {Long, 0, "7"},
+            {0, 0, "7"},
+            {Long / 2, 0, "é😀"},
+            {Long / 2, 3, ""},
+            {Long / 2, 3, "45"},
+            {0, Long - 5, "8"},
+            {Long - 1, 1, QString(Long, u'9')},
+        };
+        for (const auto& [position, removed, inserted] : edits) {
+            for (const bool withRoom : {false, true}) {
+                for (const bool shared : {false, true}) {
+                    QString text = withRoom ? window::fromUtf8(digits.toStdString())
+                                            : QString(digits.constData(), digits.size());
+                    const QString copy = shared ? text : QString();
+                    window::splice(text, position, removed, inserted);
+                    QCOMPARE(text, QString(digits).replace(position, removed, inserted));
+                    QCOMPARE(copy, shared ? digits : QString());
+                }
+            }
+        }
+    }
 };
 
 QTEST_APPLESS_MAIN(LongTextTest)

@@ -48,6 +48,15 @@ void askForLargePages(const void* data, std::size_t bytes) {
 #endif
 }
 
+// An empty long text with room for `size` characters and more to be typed
+// at its end, in large pages.
+QString emptyWithRoom(qsizetype size) {
+    QString text;
+    text.reserve(size + RoomToType);
+    askForLargePages(text.constData(), std::size_t(size + RoomToType) * sizeof(QChar));
+    return text;
+}
+
 bool isAscii(std::string_view text) {
     unsigned char any = 0;
     for (const char c : text) {
@@ -73,8 +82,7 @@ void assignUtf8(QString& text, std::string_view utf8) {
     // UTF-16 never takes more units than UTF-8 takes bytes.
     if (!text.isDetached() || text.capacity() < size + RoomToType) {
         text = QString(); // its memory goes back before more is taken
-        text.reserve(size + RoomToType);
-        askForLargePages(text.constData(), std::size_t(size + RoomToType) * sizeof(QChar));
+        text = emptyWithRoom(size);
     }
     text.resize(size);
     // The decoder is the one QString::fromUtf8 uses: it drops a leading byte
@@ -82,6 +90,39 @@ void assignUtf8(QString& text, std::string_view utf8) {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QChar* end = decoder.appendToBuffer(text.data(), QByteArrayView(utf8.data(), size));
     text.truncate(end - text.constData());
+}
+
+QString copyOf(QStringView text) {
+    if (text.size() < LongText) {
+        return text.toString();
+    }
+    QString copy = emptyWithRoom(text.size());
+    copy.append(text);
+    return copy;
+}
+
+// Qt's own edits work in place when they can. When they cannot (the buffer
+// shared, or full) they copy the text into a new buffer of small pages, but
+// for an append to a buffer of its own, which grows where it stands.
+void splice(QString& text, qsizetype position, qsizetype removed, QStringView inserted) {
+    const qsizetype size = text.size() - removed + inserted.size();
+    const bool appended = removed == 0 && position == text.size();
+    const bool copiedByQt = !text.isDetached() || (text.capacity() < size && !appended);
+    if (size >= LongText && copiedByQt) {
+        QString spliced = emptyWithRoom(size);
+        spliced.append(QStringView(text).first(position));
+        spliced.append(inserted);
+        spliced.append(QStringView(text).sliced(position + removed));
+        text = std::move(spliced);
+    } else if (inserted.isEmpty()) {
+        text.remove(position, removed);
+    } else if (appended) {
+        text.append(inserted);
+    } else if (removed == 0) {
+        text.insert(position, inserted);
+    } else {
+        text.replace(position, removed, inserted.data(), inserted.size());
+    }
 }
 
 // In pieces that never part the two halves of a character beyond the basic
