@@ -15,6 +15,7 @@
 //
 // Runs on Qt's offscreen platform; every step paints the field as it ends.
 #include "window/field_status.h"
+#include "window/number_field/long_text.h"
 #include "window/number_field/number_field.h"
 
 #include <QApplication>
@@ -171,7 +172,7 @@ template <typename Field> void showResult(benchmark::State& state) {
                                    digits(state.range(0), u'3').toStdString()};
     int next = 0;
     for (auto _ : state) {
-        field->setPlainText(QString::fromStdString(results[next ^= 1]));
+        field->setPlainText(window::fromUtf8(results[next ^= 1]));
         field->viewport()->repaint();
     }
 }
@@ -180,7 +181,7 @@ template <typename Field> void showResult(benchmark::State& state) {
 void readField(benchmark::State& state) {
     const QString text = digits(state.range(0));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(text.toStdString().size());
+        benchmark::DoNotOptimize(window::toUtf8(text).size());
     }
 }
 

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """How long the calculator's window goes without answering, step by step,
-while a user works with a number of about 20 million digits.
+while a user works with a number of tens of millions of digits.
 
 Every 50 ms the probe sends the window the _NET_WM_PING that desktops send
 (GNOME offers to force-quit a window that gives no answer for 5 s) and times
@@ -9,20 +9,28 @@ the answer; for each step it reports the longest wait. The steps are done as
 a user would, with xdotool: a = 7, b = 22000000, "a exposant (b)" (18.6
 million digits); a search of nine digits in the result (Ctrl+F, the digits,
 Entrée); a drag of the result's scroll bar from top to bottom in 20 moves;
-"Mettre le résultat dans a"; Ctrl+End, "1", Backspace in a;
-Ctrl+A, Ctrl+C in a; a + b with b = 1; "Nombre de chiffres du résultat";
-saving the result; and at the end Ctrl+V of that number in b, after which
-the probe gives the program's peak memory.
+"Mettre le résultat dans a"; Ctrl+End, "1", Backspace in a; Ctrl+A,
+Ctrl+C in a, the clipboard read at once by another program (xclip), as a
+desktop's clipboard manager reads it; a + b with b = 1; "Nombre de chiffres
+du résultat"; saving the result; and at the end Ctrl+V of that number in b,
+after which the probe gives the program's peak memory.
+
+With --prime the number is the largest known prime, 2^136279841 - 1
+(41,024,320 digits), made as a user would: a = 2, b = 136279841,
+"a exposant (b)", "Mettre le résultat dans a", b = 1, "a - b"; the steps
+that follow are the same.
 
 Run it in a virtual display, with the program to measure:
 
     xvfb-run -a -s "-screen 0 1400x900x24" bench/ping_probe.py build/app/calculateur
+    xvfb-run -a -s "-screen 0 1400x900x24" bench/ping_probe.py --prime build/app/calculateur
 
 It needs python3-xlib, xdotool and xclip (Debian packages). The program is
 copied into the bin folder of a temporary home first, so that its
 resultat.txt goes beside it, as for any program in the user's home.
 """
 
+import argparse
 import os
 import shutil
 import subprocess
@@ -43,6 +51,7 @@ CONTROLS = {
     "Text2": (1080, 960, 7095, 495),
     "Text3": (120, 2760, 8055, 615),
     "Command1": (240, 1560, 855, 615),  # a + b
+    "Command2": (1440, 1560, 855, 615),  # a - b
     "Command5": (5160, 1560, 1695, 615),  # a exposant (b)
     "Command10": (4440, 2160, 2055, 495),  # Nombre de chiffres du résultat
     "Command12": (1800, 2280, 2655, 375),  # Mettre le résultat dans a
@@ -111,6 +120,11 @@ class Pinger(threading.Thread):
 def xdotool(*arguments):
     return subprocess.run(["xdotool", *arguments], check=True, capture_output=True,
                           text=True).stdout
+
+
+def wait_for_window(title):
+    """Waits until a window whose caption starts with `title` shows."""
+    xdotool("search", "--sync", "--onlyvisible", "--name", "^" + title)
 
 
 def visible_windows():
@@ -208,13 +222,40 @@ def memory(pid):
     return f"peak memory {values['VmHWM'].strip()}, now {values['VmRSS'].strip()}"
 
 
+def write(window, control, text):
+    """Replaces the text of the field `control` with `text`, typed."""
+    window.click(control)
+    window.keys("ctrl+a")
+    window.type(text)
+
+
+def make_number(pinger, window, prime):
+    """Leaves the number in the result field: 7^22000000, or with `prime`
+    2^136279841 - 1, a power and then a - b."""
+    a, b = ("2", "136279841") if prime else ("7", "22000000")
+    write(window, "Text1", a)
+    write(window, "Text2", b)
+    measure(pinger, f"a exposant (b), {a}^{b}", lambda: window.click("Command5"),
+            computes=True, at_most=120)
+    if prime:
+        measure(pinger, "Mettre le résultat dans a, the power",
+                lambda: window.click("Command12"))
+        write(window, "Text2", "1")
+        measure(pinger, "a - b, b = 1: 2^136279841 - 1 in the result",
+                lambda: window.click("Command2"), computes=True, at_most=120)
+
+
 def main():
-    if len(sys.argv) != 2:
-        sys.exit(__doc__)
+    parser = argparse.ArgumentParser(description=__doc__,
+                                     formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--prime", action="store_true",
+                        help="work with 2^136279841 - 1 instead of 7^22000000")
+    parser.add_argument("program", help="the calculator to measure")
+    arguments = parser.parse_args()
     home = tempfile.mkdtemp(prefix="ping-probe-")
     folder = os.path.join(home, "bin")
     os.mkdir(folder)
-    program = shutil.copy(sys.argv[1], folder)
+    program = shutil.copy(arguments.program, folder)
     process = subprocess.Popen([program], stderr=subprocess.DEVNULL,
                                env=dict(os.environ, HOME=home))
     try:
@@ -225,15 +266,8 @@ def main():
         pinger = Pinger(window_id)
         pinger.start()
 
-        window.click("Text1")
-        window.keys("ctrl+a")
-        window.type("7")
-        window.click("Text2")
-        window.keys("ctrl+a")
-        window.type("22000000")
         print("| step | the window does not answer for |\n|---|---|", flush=True)
-        measure(pinger, "a exposant (b), 7^22000000", lambda: window.click("Command5"),
-                computes=True, at_most=120)
+        make_number(pinger, window, arguments.prime)
 
         def find_in_result():
             window.click("Text3")
@@ -252,24 +286,27 @@ def main():
             window.type("1")
             window.keys("BackSpace")
         measure(pinger, "Ctrl+End, 1, Backspace in a", type_at_end, at_least=5)
-        measure(pinger, "Ctrl+A, Ctrl+C in a", lambda: window.keys("ctrl+a", "ctrl+c"))
-        copied = subprocess.run(["xclip", "-o", "-selection", "clipboard"],
-                                capture_output=True, timeout=120).stdout
-        print(f"(the clipboard holds {len(copied)} characters)", flush=True)
+        copied = []
+
+        def copy():
+            # Read at once by another program, as a desktop's clipboard manager does.
+            window.keys("ctrl+a", "ctrl+c")
+            copied.append(subprocess.run(["xclip", "-o", "-selection", "clipboard"],
+                                         capture_output=True, timeout=120).stdout)
+        measure(pinger, "Ctrl+A, Ctrl+C in a, the clipboard read by another program", copy)
+        print(f"(the clipboard holds {len(copied[0])} characters)", flush=True)
 
         def add():
-            window.click("Text2")
-            window.keys("ctrl+a")
-            window.type("1")
+            write(window, "Text2", "1")
             window.click("Command1")
-        measure(pinger, "a + b, b = 1", add, computes=True)
+        measure(pinger, "a + b, b = 1", add, computes=True, at_most=60)
         measure(pinger, "Nombre de chiffres du résultat", lambda: window.click("Command10"))
         window.keys("Return")
         time.sleep(0.5)
 
         def save():
             window.click("Command8")
-            time.sleep(0.5)
+            wait_for_window("Enregister le résultat")  # the title's own spelling
             window.keys("Return")  # "Oui"
         measure(pinger, "Enregistrer le résultat dans un fichier", save)
         saved = os.path.join(folder, "resultat.txt")

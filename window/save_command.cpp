@@ -5,6 +5,7 @@
 // program says where it went.
 #include "window/box_texts.h"
 #include "window/commands.h"
+#include "window/number_field/long_text.h"
 #include "window/number_field/pasted_text.h"
 #include "window/save_folder.h"
 
@@ -22,14 +23,16 @@ QString resultFileIn(const QString& folder) {
 // without the backslash that bc and dc put before each break of a long
 // number. A computed result has none; a pasted or edited one may.
 QString resultLine(Services& window) {
-    return unwrappedLine(QString::fromStdString(window.readField(Field::Text3)));
+    return unwrappedLine(fromUtf8(window.readField(Field::Text3)));
 }
 
 } // namespace
 
 void saveResultCommand(Services& window) {
-    const QString result = resultLine(window);
-    if (result.isEmpty() || result == u"0") {
+    // Read once: while the question is asked, the box, modal, lets nothing
+    // change the field.
+    const QString line = resultLine(window);
+    if (line.isEmpty() || line == u"0") {
         return; // nothing worth keeping
     }
     // "Enregister" is the title's own spelling.
@@ -39,7 +42,6 @@ void saveResultCommand(Services& window) {
     if (answer != Answer::Yes) {
         return;
     }
-    const QString line = resultLine(window);
     const QString programFolder = window.programFolder();
     QString folder = firstSaveFolder(window, programFolder);
     std::optional<WriteError> error = window.writeTextLine(resultFileIn(folder), line);

@@ -3,6 +3,7 @@
 #include "window/main_window.h"
 
 #include "window/commands.h"
+#include "window/number_field/long_text.h"
 #include "window/number_field/number_field.h"
 #include "window/precision_field.h"
 #include "window/system_memory.h"
@@ -80,20 +81,19 @@ engine::Text MainWindow::readField(window::Field field) {
     if (field == window::Field::Text4) {
         return Text4->text().toStdString();
     }
-    return numberField(field)->toPlainText().toStdString();
+    return window::toUtf8(numberField(field)->toPlainText());
 }
 
 void MainWindow::writeField(window::Field field, const engine::Text& text) {
-    const QString value = QString::fromStdString(text);
     if (field == window::Field::Text4) {
-        Text4->setText(value);
+        Text4->setText(QString::fromStdString(text));
         window::precisionChanged(*this);
         showPrecisionState();
         return;
     }
     // A text written back unchanged (as a + b does with both operands)
     // changes nothing: the field keeps its caret and scroll position.
-    numberField(field)->setPlainText(value);
+    numberField(field)->setUtf8Text(text);
 }
 
 void MainWindow::setPrecision(std::int32_t digits) {
@@ -202,8 +202,9 @@ std::optional<window::WriteError> MainWindow::writeTextLine(const QString& path,
     const qint64 formerSize = file.size();
     // Two writes, so that a line of tens of millions of characters is not
     // copied once more to put CR LF after it.
-    const QByteArray line = text.toUtf8();
-    if (file.write(line) == line.size() && file.write("\r\n", 2) == 2) {
+    const std::string line = window::toUtf8(text);
+    const auto size = static_cast<qint64>(line.size());
+    if (file.write(line.data(), size) == size && file.write("\r\n", 2) == 2) {
         return std::nullopt;
     }
     const QString systemText =

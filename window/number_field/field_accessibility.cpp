@@ -90,6 +90,10 @@ void installNumberFieldAccessibility() {
     (void)installed;
 }
 
+QString textToAnnounceAsFormer(const NumberField& field) {
+    return QAccessible::isActive() ? field.toPlainText() : QString();
+}
+
 void announceNewText(NumberField& field, const QString& former) {
     if (QAccessible::isActive()) {
         QAccessibleTextUpdateEvent event(&field, 0, former, field.toPlainText());

@@ -13,6 +13,10 @@ class NumberField;
 // Registers the fields' accessibility interface with Qt, once.
 void installNumberFieldAccessibility();
 
+// The field's text, kept for announceNewText while a screen reader listens;
+// otherwise nothing, so that the field's buffer may take the new text.
+QString textToAnnounceAsFormer(const NumberField& field);
+
 // Each tells an active screen reader of a change, and costs nothing otherwise.
 void announceNewText(NumberField& field, const QString& former);
 void announceChange(NumberField& field, const TextChange& change);

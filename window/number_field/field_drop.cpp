@@ -4,6 +4,7 @@
 #include "window/number_field/number_field.h"
 
 #include "window/number_field/field_messages.h"
+#include "window/number_field/long_text.h"
 #include "window/number_field/pasted_text.h"
 
 #include <QDropEvent>
@@ -79,7 +80,7 @@ void NumberField::loadFile(const QString& path) {
         refuseLater(unreadableFileMessage(path, file.errorString()));
         return;
     }
-    QString text = QString::fromUtf8(bytes);
+    QString text = fromUtf8(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     if (pastesNormalised_) {
         text = pastedNumber(text);
     }

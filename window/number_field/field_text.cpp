@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/number_field/field_text.h"
 
+#include "window/number_field/long_text.h"
+
 namespace window {
 
 QString FieldText::selectedText() const {
@@ -14,6 +16,13 @@ void FieldText::setText(const QString& text) {
     history_.clear();
 }
 
+void FieldText::setUtf8(std::string_view utf8) {
+    history_.clear(); // first: its edits may share the text's buffer
+    assignUtf8(text_, utf8);
+    caret_ = 0;
+    anchor_ = 0;
+}
+
 void FieldText::moveCaret(qsizetype to, bool keepAnchor) {
     caret_ = std::clamp<qsizetype>(to, 0, text_.size());
     if (!keepAnchor) {
@@ -24,8 +33,10 @@ void FieldText::moveCaret(qsizetype to, bool keepAnchor) {
 
 TextChange FieldText::replace(qsizetype from, qsizetype to, const QString& inserted,
                               EditKind kind) {
-    // mid() shares the whole text instead of copying it.
-    Edit edit{from, text_.mid(from, to - from), inserted};
+    // The whole text is shared, not copied.
+    QString removed =
+        to - from == text_.size() ? text_ : copyOf(QStringView(text_).sliced(from, to - from));
+    Edit edit{from, std::move(removed), inserted};
     const TextChange change = apply(from, edit.removed, inserted);
     history_.record(std::move(edit), kind, text_.size());
     return change;
@@ -48,15 +59,10 @@ std::optional<TextChange> FieldText::redo() {
 }
 
 TextChange FieldText::apply(qsizetype position, const QString& removed, const QString& inserted) {
-    // Each case copies as little as it can, also when the text is shared.
     if (removed.size() == text_.size()) {
-        text_ = inserted;
-    } else if (inserted.isEmpty()) {
-        text_.remove(position, removed.size());
-    } else if (removed.isEmpty()) {
-        text_.insert(position, inserted);
+        text_ = inserted; // shared, not copied
     } else {
-        text_.replace(position, removed.size(), inserted);
+        splice(text_, position, removed.size(), inserted);
     }
     caret_ = position + inserted.size();
     anchor_ = caret_;

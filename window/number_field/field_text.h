@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <string_view>
 
 namespace window {
 
@@ -34,6 +35,9 @@ public:
 
     // A new text, without history, the caret at its start.
     void setText(const QString& text);
+    // The same, the text given in UTF-8 (assignUtf8, which may write it into
+    // the buffer of the text it replaces).
+    void setUtf8(std::string_view utf8);
     // Moves the caret; the anchor follows unless `keepAnchor`.
     void moveCaret(qsizetype to, bool keepAnchor);
     // Replaces [from, to) with `inserted` as one edit; the caret ends after it.

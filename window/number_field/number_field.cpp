@@ -5,6 +5,7 @@
 #include "window/number_field/field_accessibility.h"
 #include "window/number_field/field_messages.h"
 #include "window/number_field/field_scroll_bar.h"
+#include "window/number_field/long_text.h"
 #include "window/number_field/pasted_text.h"
 
 #include <QApplication>
@@ -36,10 +37,24 @@ void NumberField::setPlainText(const QString& text) {
     if (text == text_.text()) {
         return;
     }
-    const QString former = text_.text();
+    const QString former = textToAnnounceAsFormer(*this);
     text_.setText(text);
-    census_.setText(text);
-    layout_.setLines(text, census_.lineBreaks());
+    textSet(former);
+}
+
+void NumberField::setUtf8Text(std::string_view utf8) {
+    if (holdsUtf8(text_.text(), utf8)) {
+        return;
+    }
+    const QString former = textToAnnounceAsFormer(*this);
+    text_.setUtf8(utf8);
+    textSet(former);
+}
+
+// Everything that follows a new text.
+void NumberField::textSet(const QString& former) {
+    census_.setText(text_.text());
+    layout_.setLines(text_.text(), census_.lineBreaks());
     relayout();
     verticalScrollBar()->setValue(0);
     restartBlinking();

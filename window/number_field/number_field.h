@@ -30,6 +30,7 @@
 #include <QClipboard>
 
 #include <optional>
+#include <string_view>
 
 class QMenu;
 
@@ -75,6 +76,11 @@ public:
     // Replaces the whole text, forgetting the undo history, and puts the
     // caret at its start. The text that the field holds already changes nothing.
     void setPlainText(const QString& text);
+    // The same with a UTF-8 text (as QString::fromUtf8 reads it), compared
+    // before it is converted, and converted into the buffer of the text that
+    // it replaces when it can: a result of tens of millions of digits costs
+    // no new memory in place of one as long.
+    void setUtf8Text(std::string_view utf8);
 
     // Replaces the whole text as one edit, which Ctrl+Z undoes, and puts the
     // caret at its end. The text that the field holds already changes nothing.
@@ -168,6 +174,7 @@ protected:
 
 private:
     // Editing (number_field.cpp).
+    void textSet(const QString& former);
     bool replaceSelection(const QString& text, EditKind kind);
     void replaceRange(qsizetype from, qsizetype to, const QString& text, EditKind kind);
     void changed(const TextChange& change);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/number_field/pasted_text.h"
 
-#include <algorithm>
+#include "window/number_field/non_digits.h"
 
 namespace window {
 
@@ -17,6 +17,11 @@ bool isLineContinuation(const QString& text, qsizetype at) {
 }
 
 QString pastedNumber(const QString& text) {
+    if (!anyNonDigitIn(text, [&text](qsizetype at, char16_t c) {
+            return QChar(c).isSpace() || isLineContinuation(text, at);
+        })) {
+        return text; // one number already, as a copy from a field: shared, not copied
+    }
     QString number;
     number.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -29,7 +34,7 @@ QString pastedNumber(const QString& text) {
 }
 
 QString unwrappedLine(const QString& text) {
-    if (std::none_of(text.begin(), text.end(), isLineBreak)) {
+    if (!anyNonDigitIn(text, [](qsizetype, char16_t c) { return isLineBreak(c); })) {
         return text; // as every computed result: nothing to leave out
     }
     QString line;
