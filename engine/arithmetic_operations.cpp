@@ -105,8 +105,7 @@ Outcome fixedPointOperation(Text a, Text b, Kernel kernel, const Resources& reso
                 std::max({significantDigits(operands.first), significantDigits(operands.second),
                           static_cast<std::size_t>(digits)}) +
                 1);
-            detail::requireMemory(memory::sumBytes(x, y, resources.callerBytesPerDigit),
-                                  resources);
+            detail::requireMemory(memory::sumBytes(x, y, resources.callerBytesPerDigit), resources);
             Text r = kernel(operands);
             if (digits > 0) {
                 std::string_view magnitude = r;

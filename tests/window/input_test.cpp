@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every calculation command against every kind of bad operand and the edges
-// of good ones: what the command gives or throws, and the box that follows;
+// of good ones: what the command gives or refuses, and the box that follows;
 // and how text arrives in the fields: a paste as one number, typing as typed.
 #include "window_fixture.h"
 
@@ -22,8 +22,8 @@ using engine::Text;
 using engine::operations::Outcome;
 using Kind = engine::OperandFlaw::Kind;
 
-// What a command does with a pair of operands: writes a result, or throws an
-// error whose box follows, NotANumber (with the kind of its first flaw) or
+// What a command does with a pair of operands: writes a result, or returns a
+// refusal whose box follows, NotANumber (with the kind of its first flaw) or
 // OutOfRange; `text` is the result, or a part of the box.
 struct Answer {
     enum class Gives { Result, NotANumber, OutOfRange } gives;
@@ -144,7 +144,7 @@ const std::vector<Row>& rows() {
     return table;
 }
 
-// The error type, and the kind of NotANumber's first flaw, as failures show them.
+// The refusal's kind, and the kind of NotANumber's first flaw, as failures show them.
 QString errorOf(Answer::Gives gives, Kind kind = {}) {
     switch (gives) {
     case Answer::Gives::NotANumber:
