@@ -12,8 +12,10 @@ Entrée); a drag of the result's scroll bar from top to bottom in 20 moves;
 "Mettre le résultat dans a"; Ctrl+End, "1", Backspace in a; Ctrl+A,
 Ctrl+C in a, the clipboard read at once by another program (xclip), as a
 desktop's clipboard manager reads it; a + b with b = 1; "Nombre de chiffres
-du résultat"; saving the result; and at the end Ctrl+V of that number in b,
-after which the probe gives the program's peak memory.
+du résultat"; saving the result; Ctrl+V of that number in b, after which
+the probe gives the program's peak memory; and at the end the history's
+newest entry, the sum, put back into the fields (Ctrl+H, Tab to the list,
+Entrée), after which b holds "1" again.
 
 With --prime the number is the largest known prime, 2^136279841 - 1
 (41,024,320 digits), made as a user would: a = 2, b = 136279841,
@@ -317,8 +319,25 @@ def main():
             window.click("Text2")
             window.keys("ctrl+a", "ctrl+v")
         measure(pinger, "Ctrl+A, Ctrl+V of a's number in b", paste_into_b, at_least=3)
-        pinger.running = False
         print(f"(all three fields hold the number; {memory(process.pid)})", flush=True)
+
+        def put_back_newest():
+            window.keys("ctrl+h")
+            history = xdotool("search", "--sync", "--onlyvisible", "--name", "^Historique$").split()[0]
+            # Beside the main window, as a window manager would place it (Xvfb has none).
+            xdotool("windowmove", "--sync", history, "700", "0")
+            xdotool("windowfocus", "--sync", history)
+            window.keys("Tab", "Return")
+        measure(pinger, "Ctrl+H, Tab, Entrée: the newest entry put back", put_back_newest,
+                at_least=3)
+        pinger.running = False
+        xdotool("windowfocus", "--sync", window.id)
+        window.click("Text2")
+        window.keys("ctrl+a", "ctrl+c")
+        time.sleep(0.5)
+        b = subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True,
+                           timeout=120).stdout
+        print(f"(b holds {len(b)} characters after the put-back)", flush=True)
     finally:
         process.kill()
         process.wait()
