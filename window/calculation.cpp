@@ -13,28 +13,6 @@ namespace {
 using engine::operations::Outcome;
 using engine::operations::Refusal;
 
-history::Command historyCommand(Calculation calculation) {
-    switch (calculation) {
-    case Calculation::Sum:
-        return history::Command::Sum;
-    case Calculation::Difference:
-        return history::Command::Difference;
-    case Calculation::Product:
-        return history::Command::Product;
-    case Calculation::Quotient:
-        return history::Command::Quotient;
-    case Calculation::Power:
-        return history::Command::Power;
-    case Calculation::Factorial:
-        return history::Command::Factorial;
-    case Calculation::Ackermann:
-        return history::Command::Ackermann;
-    case Calculation::DigitPowerSum:
-        break;
-    }
-    return history::Command::DigitPowerSum;
-}
-
 const Refusal* refusalOf(const Outcome& outcome) {
     return std::get_if<Refusal>(&outcome.result);
 }
@@ -75,7 +53,7 @@ bool writeOutcome(Services& window, Calculation calculation, Outcome& outcome) {
 void recordCalculation(Services& window, Calculation calculation, Operands&& read,
                        Outcome&& outcome, std::chrono::milliseconds took) {
     history::Entry entry;
-    entry.command = historyCommand(calculation);
+    entry.command = calculation;
     entry.a = outcome.a ? std::move(outcome.a) : std::move(read.a);
     entry.b = outcome.b ? std::move(outcome.b) : std::move(read.b);
     entry.precision = outcome.precision;

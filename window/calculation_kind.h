@@ -2,19 +2,13 @@
 // The calculations that the window runs, as its texts name them.
 #pragma once
 
+#include "window/history/command.h"
+
 namespace window {
 
 // The calculations of the computing buttons: the same failure, or the same
-// progress, is said differently for each.
-enum class Calculation {
-    Sum,           // a + b
-    Difference,    // a - b
-    Product,       // a * b
-    Quotient,      // a / b
-    Power,         // a to the power b
-    Factorial,     // b !
-    Ackermann,     // A(a, b)
-    DigitPowerSum, // the digits of the result, each to the power b
-};
+// progress, is said differently for each. They are the commands that the
+// history records, so one enum serves both.
+using Calculation = history::Command;
 
 } // namespace window

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/history/packed_digits.h"
 
+#include "engine/operand_grammar.h"
+
 #include <array>
 #include <bit>
 #include <cstring>
@@ -18,10 +20,6 @@ constexpr std::size_t GroupBytes = 5;
 constexpr int TripleBits = 10;
 constexpr unsigned TripleMask = (1u << TripleBits) - 1;
 static_assert(std::endian::native == std::endian::little, "groups are read as they are stored");
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 std::size_t packedBytes(std::int64_t digits) {
     return static_cast<std::size_t>((digits + GroupDigits - 1) / GroupDigits) * GroupBytes;
@@ -177,25 +175,19 @@ void unpackInto(const Header& header, std::span<const std::uint8_t> packed, Char
 } // namespace
 
 std::optional<NumberShape> numberShape(std::string_view text) {
+    // The operands' signed form, but for a "+", for which the packed form has
+    // no flag.
+    if (text.starts_with('+') ||
+        engine::firstFlawAt(text, engine::NumberForm::Signed) != std::string_view::npos) {
+        return std::nullopt;
+    }
     NumberShape shape;
-    std::size_t i = 0;
-    if (!text.empty() && text[0] == '-') {
-        shape.negative = true;
-        i = 1;
-    }
-    for (; i < text.size(); ++i) {
-        if (isDigit(text[i])) {
-            ++shape.digits;
-        } else if (text[i] == '.' && !shape.hasPoint) {
-            shape.hasPoint = true;
-            shape.digitsBeforePoint = shape.digits;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (!shape.hasPoint) {
-        shape.digitsBeforePoint = shape.digits;
-    }
+    shape.negative = text.starts_with('-');
+    const std::string_view magnitude = text.substr(shape.negative ? 1 : 0);
+    const std::size_t point = magnitude.find('.');
+    shape.hasPoint = point != std::string_view::npos;
+    shape.digits = static_cast<std::int64_t>(magnitude.size()) - (shape.hasPoint ? 1 : 0);
+    shape.digitsBeforePoint = shape.hasPoint ? static_cast<std::int64_t>(point) : shape.digits;
     return shape;
 }
 

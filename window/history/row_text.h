@@ -5,7 +5,6 @@
 
 #include "window/history/entry.h"
 
-#include <QDateTime>
 #include <QString>
 
 #include <chrono>
@@ -21,15 +20,7 @@ struct TextPreview {
     std::optional<std::int64_t> digits;
 };
 
-struct RowPreview {
-    Command command = Command::Sum;
-    std::optional<TextPreview> a;
-    std::optional<TextPreview> b;
-    std::optional<std::int32_t> precision;
-    TextPreview result;
-    QDateTime finishedAt;
-    std::chrono::milliseconds duration{0};
-};
+using RowPreview = Calculation<TextPreview>;
 
 QString rowText(const RowPreview& row);
 

@@ -39,15 +39,8 @@ struct StoredText {
     QString qstring() const;
 };
 
-struct StoredEntry {
+struct StoredEntry : Calculation<StoredText> {
     std::int64_t id = 0;
-    Command command = Command::Sum;
-    std::optional<StoredText> a;
-    std::optional<StoredText> b;
-    std::optional<std::int32_t> precision;
-    StoredText result;
-    QDateTime finishedAt;
-    std::chrono::milliseconds duration{0};
 };
 
 class Store {
